@@ -208,7 +208,7 @@ private:
         {
             std::ofstream file(temp, std::ios::binary | std::ios::trunc);
             if (!file) {
-                fail("no se puede crear " + temp.string() + ": " + std::strerror(errno));
+                fail("no se puede escribir " + target.string() + ": " + std::strerror(errno));
                 return false;
             }
             file.write(table.data(), static_cast<std::streamsize>(table.size()));
@@ -217,7 +217,7 @@ private:
                 const std::string reason = std::strerror(errno);
                 file.close();
                 std::filesystem::remove(temp);
-                fail("no se puede escribir " + temp.string() + ": " + reason);
+                fail("no se puede escribir " + target.string() + ": " + reason);
                 return false;
             }
         }
