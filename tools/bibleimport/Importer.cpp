@@ -107,11 +107,12 @@ public:
         SourceBible source;
         std::vector<std::string> skipped;
         std::string kind;
-        const auto status = library.read(o_.module, *layout, source, skipped, kind,
-                                         [this](const std::string& book, int index, int count) {
-                                             show("Leyendo " + o_.module + ": " + book + " (" +
-                                                  std::to_string(index) + "/" + std::to_string(count) + ")");
-                                         });
+        const auto status = library.read(
+            o_.module, *layout, source, skipped, kind, [&](const std::string& book, int index, int count) {
+                const int known = layout->findOsis(book);
+                show("Leyendo " + o_.module + ": " + (known < 0 ? book : layout->books()[known].name) + " (" +
+                     std::to_string(index) + "/" + std::to_string(count) + ")");
+            });
         if (status == SwordLibrary::Status::NotInstalled)
             return fail("el módulo «" + o_.module +
                         "» no está instalado (Biblias instaladas: " + joined(library.bibles()) + ")");
