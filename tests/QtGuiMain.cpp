@@ -1,0 +1,14 @@
+// The main of test programs that need a QApplication (widgets, fonts, the
+// event loop). They run on the offscreen platform unless told otherwise, also
+// when CTest lists their tests.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
