@@ -56,6 +56,7 @@ void tEval::FindField() {
         operand_ = (!raw.empty() && (raw[0] == '"' || raw[0] == '\''))
                        ? raw.substr(1, raw.size() >= 2 ? raw.size() - 2 : 0)
                        : raw;
+        operandIsInt_ = ReadInt32(operand_, operandInt_);
     }
 }
 
@@ -83,15 +84,18 @@ bool Like(std::string_view v, std::string_view w) {
 bool tEval::Evaluate(const std::vector<std::string>& values) const {
     if (FieldIndex < 0 || static_cast<size_t>(FieldIndex) >= values.size())
         throw std::runtime_error("unknown WHERE column");
-    const std::string& v = values[static_cast<size_t>(FieldIndex)];
+    return EvaluateValue(values[static_cast<size_t>(FieldIndex)]);
+}
+
+bool tEval::EvaluateValue(std::string_view v) const {
     if (v.empty())
         return false;
     if (Condition.size() < 3)
         throw std::runtime_error("WHERE condition too short");
     const std::string& op = Condition[1];
-    const std::string& w = operand_;
+    const std::string_view w = operand_;
     if (textColumn_) {
-        // std::string compares bytes as unsigned char: byte order.
+        // Views compare bytes as unsigned char: byte order.
         if (op == ">")
             return v.compare(w) > 0;
         if (op == "<")
@@ -104,8 +108,9 @@ bool tEval::Evaluate(const std::vector<std::string>& values) const {
     }
     if (op != ">" && op != "<" && op != "=")
         return false;
-    int32_t a = 0, b = 0;
-    if (!ReadInt32(v, a) || !ReadInt32(w, b)) {
+    int32_t a = 0;
+    const int32_t b = operandInt_;
+    if (!ReadInt32(v, a) || !operandIsInt_) {
         log_.Report("Error: in WHERE clause");
         return false;
     }

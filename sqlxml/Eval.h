@@ -37,6 +37,8 @@ public:
 
     // Throws std::runtime_error when the condition cannot be tested.
     bool Evaluate(const std::vector<std::string>& values) const;
+    // The same for the tested column's value alone; the column must be known.
+    bool EvaluateValue(std::string_view v) const;
 
     int FieldIndex = -1;
     TTokenList Condition;
@@ -49,6 +51,8 @@ private:
     TLogFile& log_;
     bool textColumn_ = false;
     std::string operand_; // the value without its quotes
+    bool operandIsInt_ = false;
+    int32_t operandInt_ = 0;
 };
 
 // Reads a whole 32-bit signed decimal number: optional blanks, an optional

@@ -143,6 +143,7 @@ void TSqlStatement::SelectRecords() {
         bool all = false;
         std::vector<int> columns; // table column of each result column
         std::unique_ptr<tEval> condition;
+        std::function<bool(std::string_view)> test;
         std::optional<TTokenList> conditionTokens = tEval::ConditionOf(tokens_);
         std::vector<std::vector<std::string>> rows;
         std::vector<std::string> header;
@@ -151,7 +152,7 @@ void TSqlStatement::SelectRecords() {
 
         std::string_view line;
         while (!selectError && reader.Next(line)) {
-            const unsigned marks = LineMarks(line);
+            const unsigned marks = reader.Marks();
             if (marks & lmTable) {
                 s_.ParseHeader(line);
                 const std::string& list = Token(2);
@@ -172,12 +173,18 @@ void TSqlStatement::SelectRecords() {
                         header.push_back(s_.FieldNames[static_cast<size_t>(c)]);
                     }
                 }
-                if (conditionTokens)
+                if (conditionTokens) {
                     condition =
                         std::make_unique<tEval>(*conditionTokens, s_.FieldNames, s_.FieldTypes, s_.Log);
+                    test = [&condition](std::string_view v) { return condition->EvaluateValue(v); };
+                }
             } else if (marks & lmRecord) {
-                ReadRecord(reader, line, s_.ColCount, false, record);
-                if (condition && !condition->Evaluate(record.Values))
+                if (condition && condition->FieldIndex < 0) {
+                    ReadRecord(reader, line, s_.ColCount, false, record);
+                    condition->Evaluate(record.Values); // fails: the column is unknown
+                }
+                if (!ReadRecord(reader, line, s_.ColCount, false, record,
+                                condition ? condition->FieldIndex : -1, test))
                     continue;
                 if (all) {
                     rows.push_back(record.Values);
@@ -289,7 +296,7 @@ void TSqlStatement::InsertRecord() {
     try {
         std::string_view line;
         while (rewrite.Reader().Next(line)) {
-            const unsigned marks = LineMarks(line);
+            const unsigned marks = rewrite.Reader().Marks();
             if (marks & lmTable) {
                 headerSeen = true;
                 const bool hasLastId = s_.ParseHeader(line);
@@ -371,7 +378,7 @@ void TSqlStatement::UpdateRecords(bool remove) {
         TRecordLines record;
         std::string_view line;
         while (rewrite.Reader().Next(line)) {
-            const unsigned marks = LineMarks(line);
+            const unsigned marks = rewrite.Reader().Marks();
             if (marks & lmTable) {
                 s_.ParseHeader(line);
                 if (conditionTokens)

@@ -1,6 +1,8 @@
 #include "TableFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <emmintrin.h>
 #include <stdexcept>
 
 namespace mz {
@@ -23,43 +25,40 @@ inline bool At(std::string_view line, size_t p, std::string_view word) {
     return true;
 }
 
+// The marker, if any, that the "<" at p starts.
+unsigned MarkAt(std::string_view line, size_t p) {
+    if (p + 1 >= line.size())
+        return 0;
+    const char c = Up(line[p + 1]);
+    if (c == 'T')
+        return At(line, p + 1, "TABLE") ? unsigned(lmTable) : 0u;
+    if (c == 'R')
+        return At(line, p + 1, "RECORD") ? unsigned(lmRecord) : 0u;
+    if (c == '/') {
+        if (At(line, p + 2, "TABLE"))
+            return lmTableEnd;
+        if (At(line, p + 2, "RECORD"))
+            return lmRecordEnd;
+    }
+    return 0;
+}
+
 } // namespace
 
 unsigned LineMarks(std::string_view line) {
     unsigned marks = 0;
-    const char* base = line.data();
-    size_t p = 0;
-    while (p < line.size()) {
-        const void* hit = std::memchr(base + p, '<', line.size() - p);
-        if (!hit)
-            break;
-        p = static_cast<size_t>(static_cast<const char*>(hit) - base) + 1;
-        if (p >= line.size())
-            break;
-        const char c = Up(line[p]);
-        if (c == 'T') {
-            if (At(line, p, "TABLE"))
-                marks |= lmTable;
-        } else if (c == 'R') {
-            if (At(line, p, "RECORD"))
-                marks |= lmRecord;
-        } else if (c == '/') {
-            if (At(line, p + 1, "TABLE"))
-                marks |= lmTableEnd;
-            else if (At(line, p + 1, "RECORD"))
-                marks |= lmRecordEnd;
-        }
-    }
+    for (size_t p = 0; p < line.size(); ++p)
+        if (line[p] == '<')
+            marks |= MarkAt(line, p);
     return marks;
 }
 
-std::string_view FieldValue(std::string_view line) {
+std::string_view FieldLine(std::string_view line, bool& recordEnd) {
+    recordEnd = (LineMarks(line) & lmRecordEnd) != 0;
     const size_t gt = line.find('>');
     const size_t from = gt == std::string_view::npos ? 0 : gt + 1;
     const size_t lt = line.find('<', from);
-    if (lt == std::string_view::npos)
-        return {};
-    return line.substr(from, lt - from);
+    return lt == std::string_view::npos ? std::string_view() : line.substr(from, lt - from);
 }
 
 TLineReader::TLineReader(std::unique_ptr<TReadFile> file) : file_(std::move(file)), buf_(kBlock) {}
@@ -85,22 +84,97 @@ bool TLineReader::Fill() {
     return true;
 }
 
+void TLineReader::Index(const char* start, const char* end) {
+    // One pass over the line finds its end (the first CR or LF), its "<"
+    // characters and its first ">", sixteen bytes at a time.
+    const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    const __m128i lt = _mm_set1_epi8('<'), gt = _mm_set1_epi8('>');
+    lessCount_ = 0;
+    lessOverflow_ = false;
+    hasGt_ = false;
+    const char* p = start;
+    while (end - p >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned brk = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf))));
+        unsigned ml = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lt)));
+        unsigned mg = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, gt)));
+        if (brk) {
+            const unsigned keep = (1u << __builtin_ctz(brk)) - 1;
+            ml &= keep;
+            mg &= keep;
+        }
+        for (; ml; ml &= ml - 1) {
+            if (lessCount_ < kMaxLess)
+                less_[lessCount_++] =
+                    static_cast<uint32_t>(p - start) + static_cast<uint32_t>(__builtin_ctz(ml));
+            else
+                lessOverflow_ = true;
+        }
+        if (!hasGt_ && mg) {
+            firstGt_ = static_cast<size_t>(p - start) + static_cast<size_t>(__builtin_ctz(mg));
+            hasGt_ = true;
+        }
+        if (brk) {
+            line_ = std::string_view(start, static_cast<size_t>(p - start) + __builtin_ctz(brk));
+            return;
+        }
+        p += 16;
+    }
+    for (; p < end && *p != '\r' && *p != '\n'; ++p) {
+        if (*p == '<') {
+            if (lessCount_ < kMaxLess)
+                less_[lessCount_++] = static_cast<uint32_t>(p - start);
+            else
+                lessOverflow_ = true;
+        } else if (*p == '>' && !hasGt_) {
+            firstGt_ = static_cast<size_t>(p - start);
+            hasGt_ = true;
+        }
+    }
+    line_ = std::string_view(start, static_cast<size_t>(p - start));
+}
+
 bool TLineReader::Next(std::string_view& line) {
     for (;;) {
         const char* start = buf_.data() + pos_;
-        const void* lf = std::memchr(start, '\n', end_ - pos_);
+        const char* end = buf_.data() + end_;
+        Index(start, end);
+        const char* brk = line_.data() + line_.size();
+        // The text ends at the first CR or LF; the line ends after the next LF.
+        const char* lf =
+            brk < end && *brk == '\n'
+                ? brk
+                : static_cast<const char*>(brk < end ? std::memchr(brk, '\n', static_cast<size_t>(end - brk))
+                                                     : nullptr);
         if (lf || (eof_ && pos_ < end_)) {
-            const char* stop = lf ? static_cast<const char*>(lf) : buf_.data() + end_;
-            size_t len = static_cast<size_t>(stop - start);
-            if (const void* cr = std::memchr(start, '\r', len))
-                len = static_cast<size_t>(static_cast<const char*>(cr) - start);
-            line = std::string_view(start, len);
-            pos_ = lf ? static_cast<size_t>(stop - buf_.data()) + 1 : end_;
+            line = line_;
+            pos_ = lf ? static_cast<size_t>(lf - buf_.data()) + 1 : end_;
             return true;
         }
         if (!Fill() && pos_ >= end_)
             return false;
     }
+}
+
+unsigned TLineReader::Marks() const {
+    if (lessOverflow_)
+        return LineMarks(line_);
+    unsigned marks = 0;
+    for (int i = 0; i < lessCount_; ++i)
+        marks |= MarkAt(line_, less_[i]);
+    return marks;
+}
+
+std::string_view TLineReader::Field(bool& recordEnd) const {
+    if (lessOverflow_)
+        return FieldLine(line_, recordEnd);
+    recordEnd = (Marks() & lmRecordEnd) != 0;
+    const size_t from = hasGt_ ? firstGt_ + 1 : 0;
+    for (int i = 0; i < lessCount_; ++i)
+        if (less_[i] >= from)
+            return line_.substr(from, less_[i] - from);
+    return {};
 }
 
 TLineWriter::TLineWriter(std::unique_ptr<TWriteFile> file) : file_(std::move(file)) {
@@ -128,15 +202,14 @@ bool TLineWriter::Finish() {
     return ok_ && closed;
 }
 
-void ReadRecord(TLineReader& reader, std::string_view start, int columns, bool keepLines, TRecordLines& out) {
+bool ReadRecord(TLineReader& reader, std::string_view start, int columns, bool keepLines, TRecordLines& out,
+                int testColumn, const std::function<bool(std::string_view)>& test) {
     if (keepLines)
         out.Start.assign(start);
     out.LineCount = 0;
-    if (out.Values.size() < static_cast<size_t>(columns))
-        out.Values.resize(static_cast<size_t>(columns));
-    out.Values.resize(static_cast<size_t>(columns));
+    out.Values.resize(static_cast<size_t>(std::max(columns, 0)));
     if (columns <= 0)
-        return;
+        return !test;
 
     std::string_view line;
     bool have = reader.Next(line);
@@ -149,18 +222,33 @@ void ReadRecord(TLineReader& reader, std::string_view start, int columns, bool k
     };
     if (have)
         keep(line);
+    // Once the tested column has failed, the remaining values are not
+    // needed: the lines are still consumed by the same rules.
+    bool qualifies = true;
+    bool decided = !test;
     for (int c = 0; c < columns; ++c) {
+        std::string& value = out.Values[static_cast<size_t>(c)];
         if (!have) {
-            out.Values[static_cast<size_t>(c)].clear();
-            continue;
+            value.clear();
+        } else {
+            bool recordEnd = false;
+            const std::string_view v = reader.Field(recordEnd);
+            if (qualifies)
+                value.assign(v);
+            if (!recordEnd) {
+                have = reader.Next(line);
+                if (have)
+                    keep(line);
+            }
         }
-        out.Values[static_cast<size_t>(c)].assign(FieldValue(line));
-        if (!(LineMarks(line) & lmRecordEnd)) {
-            have = reader.Next(line);
-            if (have)
-                keep(line);
+        if (!decided && c == testColumn) {
+            qualifies = test(value);
+            decided = true;
         }
     }
+    if (!decided)
+        qualifies = test(std::string_view()); // the tested column lies beyond the record's lines
+    return qualifies;
 }
 
 void WriteRecord(TLineWriter& writer, const std::vector<std::string>& values) {

@@ -39,6 +39,8 @@
 
 #include "FileLayer.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,8 +61,8 @@ enum TLineMarks : unsigned {
 
 unsigned LineMarks(std::string_view line);
 
-// The value a column line holds.
-std::string_view FieldValue(std::string_view line);
+// The value a column line holds, and whether the line holds "</RECORD".
+std::string_view FieldLine(std::string_view line, bool& recordEnd);
 
 class TLineReader {
 public:
@@ -72,14 +74,31 @@ public:
     // Throws std::runtime_error on a read error.
     bool Next(std::string_view& line);
 
+    // The markers of the line last returned, and its column value with
+    // whether it holds "</RECORD". The pass that found the line's end also
+    // noted where its "<" and first ">" stand, so neither scans it again.
+    unsigned Marks() const;
+    std::string_view Field(bool& recordEnd) const;
+
 private:
     bool Fill();
+    void Index(const char* start, const char* end);
+
+    static constexpr int kMaxLess = 16;
 
     std::unique_ptr<TReadFile> file_;
     std::vector<char> buf_;
     size_t pos_ = 0;
     size_t end_ = 0;
     bool eof_ = false;
+    // The last line: its text, the offsets of its "<" (when there are no
+    // more than kMaxLess; otherwise it is scanned again) and of its first ">".
+    std::string_view line_;
+    uint32_t less_[kMaxLess];
+    int lessCount_ = 0;
+    bool lessOverflow_ = false;
+    size_t firstGt_ = 0;
+    bool hasGt_ = false;
 };
 
 class TLineWriter {
@@ -112,8 +131,13 @@ struct TRecordLines {
 };
 
 // Reads the record whose "<record" line is `start`, for `columns` columns.
-// With `keepLines` the consumed lines are kept for writing them back.
-void ReadRecord(TLineReader& reader, std::string_view start, int columns, bool keepLines, TRecordLines& out);
+// With `keepLines` the consumed lines are kept for writing them back. When
+// `test` is given it decides on the value of column `testColumn` as soon as
+// that column has been read, and the values of a record that does not
+// qualify are left unread; the answer is whether the record qualifies (true
+// without a test).
+bool ReadRecord(TLineReader& reader, std::string_view start, int columns, bool keepLines, TRecordLines& out,
+                int testColumn = -1, const std::function<bool(std::string_view)>& test = {});
 
 void WriteRecord(TLineWriter& writer, const std::vector<std::string>& values);
 

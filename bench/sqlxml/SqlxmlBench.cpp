@@ -1,6 +1,7 @@
 // Speed of the table engine on a table the shape and size of the verse table
 // (31,106 records, about 6 MB) and on a favourites table of 1,000 records,
 // next to a baseline that only reads the verse file line by line.
+#include "TableFile.h"
 #include "XmlSqlDb.h"
 
 #include <benchmark/benchmark.h>
@@ -17,10 +18,11 @@ constexpr int kVerses = 31106;
 constexpr int kFavourites = 1000;
 
 std::string RandomText(std::mt19937& rng) {
-    static const char* words[] = {"y",      "el",    "de",     "la",       "que",   "en",    "Jehová",  "Dios",
-                                  "tierra", "sobre", "hijos",  "pueblo",   "dijo",  "como",  "porque",  "todo",
-                                  "casa",   "rey",   "Israel", "corazón",  "mano",  "día",   "palabra", "camino",
-                                  "santo",  "vida",  "paz",    "misericordia", "fe", "amor", "gloria",  "siervo"};
+    static const char* words[] = {"y",      "el",      "de",     "la",    "que",    "en",      "Jehová",
+                                  "Dios",   "tierra",  "sobre",  "hijos", "pueblo", "dijo",    "como",
+                                  "porque", "todo",    "casa",   "rey",   "Israel", "corazón", "mano",
+                                  "día",    "palabra", "camino", "santo", "vida",   "paz",     "misericordia",
+                                  "fe",     "amor",    "gloria", "siervo"};
     // Most verses are about 150 characters, a few reach 500.
     std::uniform_int_distribution<int> usual(80, 220), long_(300, 500);
     std::uniform_int_distribution<int> w(0, sizeof words / sizeof *words - 1);
@@ -40,7 +42,8 @@ struct Fixture {
         std::mt19937 rng(42);
         std::ofstream v(dir + "RV1960n.xml", std::ios::binary);
         v << "<?xml version='1.0' encoding='ISO-8859-1'?>\r\n"
-          << "<table fields=\"ID,VerseID,VerseText\" types=\"autoinc,string,string\" lastid=\"" << kVerses << "\">\r\n";
+          << "<table fields=\"ID,VerseID,VerseText\" types=\"autoinc,string,string\" lastid=\"" << kVerses
+          << "\">\r\n";
         int book = 1, chapter = 1, verse = 0;
         for (int id = 1; id <= kVerses; ++id) {
             if (++verse > 25 + static_cast<int>(rng() % 20)) {
@@ -50,8 +53,9 @@ struct Fixture {
                     ++book;
                 }
             }
-            v << "\t<record>\r\n\t\t<field>" << id << "</field>\r\n\t\t<field>L" << book << ":" << chapter << ":"
-              << verse << "</field>\r\n\t\t<field>" << RandomText(rng) << "</field>\r\n\t</record>\r\n";
+            v << "\t<record>\r\n\t\t<field>" << id << "</field>\r\n\t\t<field>L" << book << ":" << chapter
+              << ":" << verse << "</field>\r\n\t\t<field>" << RandomText(rng)
+              << "</field>\r\n\t</record>\r\n";
         }
         v << "</table>\r\n";
         v.close();
@@ -60,8 +64,9 @@ struct Fixture {
                      "<table fields=\"ID,Titulo,VersoID\" types=\"autoinc,string,string\" lastid=\"" +
                      std::to_string(kFavourites) + "\">\r\n";
         for (int id = 1; id <= kFavourites; ++id)
-            favourites += "\t<record>\r\n\t\t<field>" + std::to_string(id) + "</field>\r\n\t\t<field>Favorito " +
-                          std::to_string(id) + "</field>\r\n\t\t<field>Sal:23:" + std::to_string(id % 6 + 1) +
+            favourites += "\t<record>\r\n\t\t<field>" + std::to_string(id) +
+                          "</field>\r\n\t\t<field>Favorito " + std::to_string(id) +
+                          "</field>\r\n\t\t<field>Sal:23:" + std::to_string(id % 6 + 1) +
                           "</field>\r\n\t</record>\r\n";
         favourites += "</table>\r\n";
         RestoreFavourites();
@@ -100,6 +105,19 @@ void BM_Baseline_ReadLines(benchmark::State& state) {
 }
 BENCHMARK(BM_Baseline_ReadLines)->Unit(benchmark::kMillisecond);
 
+// The engine's own line reader alone, without classifying the lines.
+void BM_EngineReader_Lines(benchmark::State& state) {
+    for (auto _ : state) {
+        mz::TLineReader reader(mz::DefaultFileLayer().OpenRead(Data().dir + "RV1960n.xml"));
+        std::string_view line;
+        size_t n = 0;
+        while (reader.Next(line))
+            ++n;
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_EngineReader_Lines)->Unit(benchmark::kMillisecond);
+
 void BM_Select_ById(benchmark::State& state) {
     RunQuery(state, "select * from RV1960n where ID = \"15553\"", 1);
 }
@@ -115,7 +133,9 @@ void BM_Select_Chapter(benchmark::State& state) {
 }
 BENCHMARK(BM_Select_Chapter)->Unit(benchmark::kMillisecond);
 
-void BM_Select_WholeTable(benchmark::State& state) { RunQuery(state, "select * from RV1960n", kVerses); }
+void BM_Select_WholeTable(benchmark::State& state) {
+    RunQuery(state, "select * from RV1960n", kVerses);
+}
 BENCHMARK(BM_Select_WholeTable)->Unit(benchmark::kMillisecond);
 
 void BM_Favourites(benchmark::State& state, const std::string& sql) {
