@@ -1,0 +1,25 @@
+#include "BookChoice.h"
+
+#include "LibPBbl.h"
+#include "QtText.h"
+
+namespace mz {
+
+namespace {
+
+QString nombre(int number) {
+    return fromCp1252(Libros[number - 1].Nombre);
+}
+
+} // namespace
+
+void TBookChoice::Elegir(const QString& selectedCaption) {
+    m_libroElegido = selectedCaption.isEmpty() ? nombre(kLibroInicial) : selectedCaption;
+}
+
+void TBookChoice::BookSelected(int number) {
+    if (number == kLibroInmediato)
+        m_libroElegido = nombre(kLibroInmediato);
+}
+
+} // namespace mz
