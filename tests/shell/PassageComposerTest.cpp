@@ -161,6 +161,17 @@ TEST_F(SmallTable, ARangeListsExactlyItsVersesOfTheChapter) {
     EXPECT_EQ(db.RecordCount(), 5);
 }
 
+TEST_F(SmallTable, EachCompositionLeavesTheDatasetOnItsLastStatement) {
+    composer.ShowVerse(29167);
+    EXPECT_EQ(db.Sql(), "select * from RV1960n where ID = \"29167\"");
+    EXPECT_EQ(composer.FindVerseNumber("Gl:5:3"), 29168);
+    EXPECT_EQ(db.Sql(), "select * from RV1960n where VerseID = \"Gl:5:3\"");
+    composer.ShowReference("Gl:5:3", "T");
+    EXPECT_EQ(db.Sql(), "select * from RV1960n where ID = \"29168\"");
+    EXPECT_TRUE(db.Active());
+    EXPECT_EQ(db.FieldByName("VerseID").AsString(), "Gl:5:3");
+}
+
 TEST_F(SmallTable, ARangeBeyondTheChapterStopsAtItsEnd) {
     composer.ShowReference("Gl:5:4-9", "T");
     EXPECT_EQ(composer.Text.size(), 6u);
