@@ -1,4 +1,4 @@
-#include "Gradient.h"
+#include "Drawing.h"
 #include "ImageList.h"
 #include "MarkupRenderer.h"
 #include "PictureContainer.h"

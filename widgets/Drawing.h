@@ -1,4 +1,5 @@
-// Banded colour gradients as the alert window draws them.
+// Drawing primitives of the alert window: banded gradients, one-pixel frames
+// and lines whose end point is left out.
 //
 // A gradient from c1 to c2 over a rectangle in n bands (n = 0 counts as 1):
 // both colours are resolved to RGB; band i (0 to n - 1) has, for each of red,
@@ -33,5 +34,9 @@ void drawGradient(QPainter& p, const QRect& r, TColor c1, TColor c2, int bands, 
 
 // Frames a rectangle with one-pixel lines along its four inner edges.
 void frameRect(QPainter& p, const QRect& r, const QColor& color);
+
+// A one-pixel line from (x0, y0) towards (x1, y1), the end point left out, as
+// a classic line-drawing call plots it (Bresenham, no antialiasing).
+void plotLine(QPainter& p, int x0, int y0, int x1, int y1, const QColor& color);
 
 } // namespace mz

@@ -1,8 +1,9 @@
-#include "Gradient.h"
+#include "Drawing.h"
 
 #include <QPainter>
 
 #include <cmath>
+#include <cstdlib>
 
 namespace mz {
 
@@ -51,6 +52,26 @@ void frameRect(QPainter& p, const QRect& r, const QColor& color) {
     p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), color);
     p.fillRect(QRect(r.left(), r.top(), 1, r.height()), color);
     p.fillRect(QRect(r.right(), r.top(), 1, r.height()), color);
+}
+
+void plotLine(QPainter& p, int x0, int y0, int x1, int y1, const QColor& color) {
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != x1 || y0 != y1) {
+        p.fillRect(QRect(x0, y0, 1, 1), color);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
 }
 
 } // namespace mz
