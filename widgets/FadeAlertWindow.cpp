@@ -474,14 +474,27 @@ void TFadeAlertWindow::startCountdown() {
     if (!autoHide_)
         return;
     elapsed_ = 0;
-    countdown_.start();
+    countdownActive_ = true;
+    if (!manualCountdown_)
+        countdown_.start();
 }
 
 void TFadeAlertWindow::stopCountdown() {
+    countdownActive_ = false;
     countdown_.stop();
 }
 
+void TFadeAlertWindow::SetManualCountdown(bool on) {
+    manualCountdown_ = on;
+    if (on)
+        countdown_.stop();
+    else if (countdownActive_)
+        countdown_.start();
+}
+
 void TFadeAlertWindow::CountdownTick() {
+    if (!countdownActive_)
+        return;
     // The display time counts from the end of the fade-in (whose completion
     // restarts the countdown), so a fade-out never starts during a fade-in.
     if (fadeRunning_ && fadingIn_)

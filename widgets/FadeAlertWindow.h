@@ -248,6 +248,8 @@ public:
     void SetWorkArea(std::function<QRect()> provider) { workArea_ = std::move(provider); }
     // Told every opacity applied to the popup, on the user-interface thread.
     void SetOpacityObserver(std::function<void(int)> observer) { opacityObserver_ = std::move(observer); }
+    // On: the countdown's ticks come only from CountdownTick (tests drive it).
+    void SetManualCountdown(bool on);
 
     // State, for the host and for tests -------------------------------------------
     TAlertWindow* Popup() const { return popup_; }
@@ -255,7 +257,7 @@ public:
     bool FadingIn() const { return fadingIn_; }
     bool Hovered() const { return hovered_.load(); }
     int CurrentOpacity() const { return currentOpacity_; }
-    bool CountdownActive() const { return countdown_.isActive(); }
+    bool CountdownActive() const { return countdownActive_; }
     int ElapsedDisplayTime() const { return elapsed_; }
     // One 10 ms tick of the display countdown (the timer calls it).
     void CountdownTick();
@@ -310,6 +312,8 @@ private:
     bool fadeRunning_ = false;
     std::atomic<bool> hovered_{false};
     QTimer countdown_;
+    bool countdownActive_ = false;
+    bool manualCountdown_ = false;
     int elapsed_ = 0;
     bool destroying_ = false;
 
