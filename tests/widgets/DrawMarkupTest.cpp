@@ -3,6 +3,8 @@
 #include "WidgetTestSupport.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QImage>
 #include <QPainter>
 
@@ -341,6 +343,19 @@ TEST_F(DrawMarkupTest, FontColourNamesAndHexValues) {
     EXPECT_EQ(ColorFromHex(QStringLiteral("#123456")), 0x563412u);
     EXPECT_EQ(ColorFromName(QStringLiteral("clbtnface")), clBtnFace);
     EXPECT_EQ(ColorFromName(QStringLiteral("nonsense")), clBlack);
+}
+
+TEST(Colors, ValuesAndSystemColours) {
+    EXPECT_EQ(toQColor(0x0000FF), QColor(255, 0, 0)); // 0xBBGGRR
+    EXPECT_EQ(toQColor(0x563412), QColor(0x12, 0x34, 0x56));
+    EXPECT_FALSE(toQColor(clNone).isValid());
+    EXPECT_EQ(fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412u);
+    // System colours resolve through the palette when drawn.
+    const QPalette pal = QGuiApplication::palette();
+    EXPECT_EQ(toQColor(clBtnFace), pal.color(QPalette::Active, QPalette::Button));
+    EXPECT_EQ(toQColor(clHighlight), pal.color(QPalette::Active, QPalette::Highlight));
+    EXPECT_EQ(toQColor(ColorFromName(QStringLiteral("clinfobk"))), pal.color(QPalette::Active, QPalette::ToolTipBase));
+    EXPECT_EQ(toQColor(clSystemColor + 200), pal.color(QPalette::Active, QPalette::WindowText));
 }
 
 TEST_F(DrawMarkupTest, MalformedMarkupNeverFails) {
