@@ -7,6 +7,7 @@
 #include "SystemColors.h"
 #include "UiHandoff.h"
 #include "UserStore.h"
+#include "WindowOpacity.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -149,6 +150,14 @@ void TFadeAlertWindow::SetPopupTop(int v) {
     presetTop_ = v;
     if (popup_ && popup_->isVisible())
         popup_->SetPopupPos(popup_->x(), v);
+}
+
+void TFadeAlertWindow::SetOwnerWindow(QWidget* owner) {
+    owner_ = owner;
+}
+
+TAlertWindow* TFadeAlertWindow::Popup() const {
+    return popup_;
 }
 
 QMenu* TFadeAlertWindow::PopupMenu() const {
@@ -397,12 +406,10 @@ void TFadeAlertWindow::applyOpacity() {
 }
 
 void TFadeAlertWindow::setPopupOpacity(int opacity) {
+    // Desktops that cannot make windows translucent show the popup opaque.
+    setWindowOpacityNow(popup_, opacity / 255.0);
     if (opacityObserver_)
         opacityObserver_(opacity);
-    // Desktops that cannot make windows translucent show the popup opaque.
-    const qreal value = opacity / 255.0;
-    if (popup_ && popup_->windowOpacity() != value)
-        popup_->setWindowOpacity(value);
 }
 
 void TFadeAlertWindow::startFade(bool fadeIn) {

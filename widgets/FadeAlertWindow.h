@@ -239,7 +239,7 @@ public:
 
     // Platform seams ------------------------------------------------------------
     // Must be called before the first Show; null owner: a window of its own.
-    void SetOwnerWindow(QWidget* owner) { owner_ = owner; }
+    void SetOwnerWindow(QWidget* owner);
     // Replaced clocks must outlive every fade (set them while none runs).
     void SetFadeClock(std::shared_ptr<FadeClock> clock);
     // Null: the user's own store.
@@ -252,7 +252,7 @@ public:
     void SetManualCountdown(bool on);
 
     // State, for the host and for tests -------------------------------------------
-    TAlertWindow* Popup() const { return popup_; }
+    TAlertWindow* Popup() const;
     bool FadeRunning() const { return fadeRunning_; }
     bool FadingIn() const { return fadingIn_; }
     bool Hovered() const { return hovered_.load(); }
