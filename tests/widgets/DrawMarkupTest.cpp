@@ -4,9 +4,9 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 
 #include <gtest/gtest.h>
 
@@ -354,7 +354,8 @@ TEST(Colors, ValuesAndSystemColours) {
     const QPalette pal = QGuiApplication::palette();
     EXPECT_EQ(toQColor(clBtnFace), pal.color(QPalette::Active, QPalette::Button));
     EXPECT_EQ(toQColor(clHighlight), pal.color(QPalette::Active, QPalette::Highlight));
-    EXPECT_EQ(toQColor(ColorFromName(QStringLiteral("clinfobk"))), pal.color(QPalette::Active, QPalette::ToolTipBase));
+    EXPECT_EQ(toQColor(ColorFromName(QStringLiteral("clinfobk"))),
+              pal.color(QPalette::Active, QPalette::ToolTipBase));
     EXPECT_EQ(toQColor(clSystemColor + 200), pal.color(QPalette::Active, QPalette::WindowText));
 }
 

@@ -75,10 +75,12 @@ std::vector<int> showFromHidden() {
 template <class Pred> bool runUntil(Pred done, int timeoutMs = 10000) {
     QElapsedTimer t;
     t.start();
+    QTimer wake; // lets the loop look at the clock now and then
+    wake.start(20);
     while (!done()) {
         if (t.elapsed() > timeoutMs)
             return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
 }
