@@ -1,5 +1,7 @@
 #include "DrawMarkup.h"
+#include "ImageList.h"
 #include "MarkupText.h"
+#include "PictureContainer.h"
 #include "WidgetTestSupport.h"
 
 #include <QFontMetrics>
@@ -9,6 +11,8 @@
 #include <QPalette>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace mz {
 namespace {
@@ -374,6 +378,105 @@ TEST_F(DrawMarkupTest, MalformedMarkupNeverFails) {
     for (const Case& c : cases)
         EXPECT_EQ(measure(QString::fromUtf8(c.text)).width, runs(QString::fromUtf8(c.shown)) + 2) << c.text;
     EXPECT_EQ(hit(QStringLiteral("<a>link</a>"), QPoint(5, h() / 2)).anchor, QString());
+}
+
+TEST_F(DrawMarkupTest, OtherTagsChangeTheLayout) {
+    ImageList images(16, 16);
+    QPixmap icon(16, 16);
+    icon.fill(Qt::red);
+    images.add(icon);
+    PictureContainer pictures;
+    QPixmap picture(30, 10);
+    picture.fill(Qt::green);
+    pictures.add(QStringLiteral("cruz"), picture);
+
+    QFont italic = font_;
+    italic.setItalic(true);
+    QFont big = font_;
+    big.setPointSize(16);
+    QFont huge = font_;
+    huge.setPointSize(20);
+    auto width = [&](const QFont& f, const char* s) {
+        return QFontMetrics(f, &img_).horizontalAdvance(QString::fromLatin1(s));
+    };
+    auto height = [&](const QFont& f) { return QFontMetrics(f, &img_).height(); };
+
+    struct Case {
+        const char* text;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"<i>ab</i>", width(italic, "ab") + 2, h()},
+        {"<u>ab</u><s>cd</s>", width(font_, "ab") + width(font_, "cd") + 2, h()},
+        {"<font size=\"5\">ab</font>", width(big, "ab") + 2, height(big)},
+        {"<font size=\"20\">ab</font>cd", width(huge, "ab") + width(font_, "cd") + 2, height(huge)},
+        {"<sub>ab</sub>", width(font_, "ab") + 2, h() + h() / 4},
+        {"<sup>ab</sup><sub>c</sub>", width(font_, "ab") + width(font_, "c") + 2, h() + 2 * (h() / 4)},
+        {"<ul><li>ab", 12 + width(font_, "ab") + 2, 2 * h()},
+        {"<ul><ul><li>ab</li></ul>cd", 24 + width(font_, "ab") + 2, 4 * h()},
+        {"<ind x=\"50\">ab", 50 + width(font_, "ab") + 2, h()},
+        {"<img src=\"IDX:0\">ab", 16 + width(font_, "ab") + 2, std::max(h(), 16)},
+        {"<img src=\"IDX:3\">", 0, h()}, // outside the list: no room
+        {"<img src=\"cruz\">", 30 + 2, h()},
+        {"<img src=\"cruz\" width=\"40\" height=\"50\">", 40 + 2, 50},
+        {"<img src=\"https://example.org/a.png\">", 0, h()},
+        {"<p align=\"right\">ab</p>cd", width(font_, "ab") + 2, 2 * h()},
+    };
+    for (const Case& c : cases) {
+        MarkupCanvas cv = canvas(nullptr);
+        MarkupOptions o;
+        o.measureOnly = true;
+        o.images = &images;
+        o.pictures = &pictures;
+        MarkupResult r;
+        DrawMarkup(cv, QString::fromLatin1(c.text), QRect(0, 0, 4096, 4096), o, &r);
+        EXPECT_EQ(r.width, c.width) << c.text;
+        EXPECT_EQ(r.height, c.height) << c.text;
+    }
+
+    // Alignment moves the line: a right-aligned link sits at the right edge.
+    MarkupOptions o;
+    o.hitTest = true;
+    const QString right = QStringLiteral("<p align=\"right\"><a href=\"r\">ab</a>");
+    MarkupResult r;
+    o.point = QPoint(496, h() / 2);
+    EXPECT_TRUE(DrawMarkup(canvas(nullptr), right, QRect(0, 0, 500, 300), o, &r));
+    EXPECT_EQ(r.hitRect.right() + 1, 500);
+    o.point = QPoint(4, h() / 2);
+    EXPECT_FALSE(DrawMarkup(canvas(nullptr), right, QRect(0, 0, 500, 300), o, &r));
+}
+
+TEST_F(DrawMarkupTest, DrawingEffects) {
+    const QColor highlight = toQColor(clHighlight);
+    struct Case {
+        const char* text;
+        bool blink;
+        std::function<bool(QRgb)> ink;
+        bool present;
+    };
+    const Case cases[] = {
+        {"<hi>MMMM</hi>", true, [&](QRgb c) { return QColor(c) == highlight; }, true},
+        {"<e>MMMM</e>", true, [](QRgb c) { return c == qRgb(255, 0, 0); }, true},
+        {"<shad>MMMM</shad>", true,
+         [](QRgb c) { return qRed(c) == qGreen(c) && qRed(c) > 100 && qRed(c) < 160; }, true},
+        {"<font bgcolor=\"#00FF00\">MMMM</font>", true, [](QRgb c) { return c == qRgb(0, 255, 0); }, true},
+        {"<p bgcolor=\"#00FF00\">MMMM", true, [](QRgb c) { return c == qRgb(0, 255, 0); }, true},
+        // In the blink-off phase blinking text takes the (transparent) background.
+        {"<blink>MMMM</blink>", false, isDark, false},
+        {"<blink>MMMM</blink>", true, isDark, true},
+    };
+    for (const Case& c : cases) {
+        img_.fill(Qt::white);
+        MarkupOptions o;
+        o.blink = c.blink;
+        draw(QString::fromLatin1(c.text), QRect(0, 0, 300, 100), o);
+        const int n = countPixels(img_, QRect(0, 0, 300, h() + 3), c.ink);
+        if (c.present)
+            EXPECT_GT(n, 4) << c.text;
+        else
+            EXPECT_EQ(n, 0) << c.text;
+    }
 }
 
 TEST_F(DrawMarkupTest, HiddenTextTakesNoWidth) {
