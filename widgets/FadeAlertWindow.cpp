@@ -314,7 +314,14 @@ void TFadeAlertWindow::Show() {
             focus->setFocus();
     });
 
-    if (fadeRunning_ && !fadingIn_) {
+    if (fadeRunning_ && fadingIn_ && popup_ && !popup_->isVisible()) {
+        // The close button hid the popup during its fade-in: show it afresh
+        // rather than refresh a window nobody sees.
+        if (current_)
+            current_->RequestStop();
+        current_ = nullptr;
+        fadeRunning_ = false;
+    } else if (fadeRunning_ && !fadingIn_) {
         // A fade-out turns into a new fade-in; the old thread ends at its
         // next step and its completion no longer counts.
         copyMessagesToPopup();

@@ -27,9 +27,14 @@ UiHandoff::~UiHandoff() {
 bool UiHandoff::enqueue(const std::shared_ptr<Request>& r) {
     {
         std::lock_guard lock(mutex_);
-        if (shutdown_ || fd_ < 0)
+        if (shutdown_)
             return false;
         queue_.push_back(r);
+    }
+    if (fd_ < 0) {
+        // Without an eventfd the event queue wakes the drain instead.
+        QMetaObject::invokeMethod(this, &UiHandoff::Drain, Qt::QueuedConnection);
+        return true;
     }
     const std::uint64_t one = 1;
     // The counter only wakes the drain; a full counter still wakes it.
@@ -55,7 +60,8 @@ bool UiHandoff::Post(Task task) {
 
 void UiHandoff::Drain() {
     std::uint64_t count = 0;
-    [[maybe_unused]] const auto n = ::read(fd_, &count, sizeof count);
+    if (fd_ >= 0) [[maybe_unused]]
+        const auto n = ::read(fd_, &count, sizeof count);
     for (;;) {
         std::shared_ptr<Request> r;
         {

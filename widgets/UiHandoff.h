@@ -5,7 +5,8 @@
 // Routines run in the order they were handed over, from the user-interface
 // thread's event loop. The wake-up goes through an eventfd watched by a
 // QSocketNotifier and the queue is guarded by a mutex of its own, so no
-// worker ever touches a QObject.
+// worker ever touches a QObject (should the eventfd be unavailable, a queued
+// call wakes the drain instead).
 //
 // The user-interface thread must never block waiting for a worker that may
 // itself be waiting here. To stop workers it calls DropPending, which

@@ -375,6 +375,25 @@ TEST_F(FadeAlertWindowTest, CloseHidesAtOnceAndKeepsTheCountdown) {
     EXPECT_TRUE(popup()->isVisible());
 }
 
+TEST_F(FadeAlertWindowTest, ShowAfterClosingDuringTheFadeInShowsAgain) {
+    bool closed = false;
+    onApplied_ = [&](int v) {
+        if (v == 100 && alert_->FadingIn() && !closed) {
+            closed = true;
+            const QPoint close = popup()->Layout().close.center();
+            mouse(popup(), QEvent::MouseButtonPress, close, Qt::LeftButton);
+            mouse(popup(), QEvent::MouseButtonRelease, close);
+            EXPECT_FALSE(popup()->isVisible());
+            applied_.clear();
+            alert_->Show();
+        }
+    };
+    alert_->Show();
+    ASSERT_TRUE(settle());
+    EXPECT_TRUE(popup()->isVisible());
+    EXPECT_EQ(applied_, showFromHidden());
+}
+
 TEST_F(FadeAlertWindowTest, DragMakesThePositionPreset) {
     showAndSettle();
     const QPoint start = popup()->pos();
