@@ -14,6 +14,11 @@
 
 namespace mz {
 
+namespace {
+// How long a balloon waits for the tray host to place the icon.
+constexpr int kBalloonWaitMs = 3000;
+} // namespace
+
 TNotifyTrayIcon::TNotifyTrayIcon(QObject* owner)
     : QObject(owner), tray_(new QSystemTrayIcon(this)), clickTimer_(new QTimer(this)),
       cycleTimer_(new QTimer(this)) {
@@ -164,6 +169,41 @@ bool TNotifyTrayIcon::ShowBalloonHint(const QString& title, const QString& text,
     if (!tray_->isVisible() || !trayAvailable() || !QSystemTrayIcon::supportsMessages())
         return false;
     const BalloonRequest r = balloonRequest(title, text, iconKind, timeoutSeconds);
+    if (iconPlaced()) {
+        showBalloonNow(r);
+        return true;
+    }
+    pendingBalloon_ = r;
+    pendingUntil_.setRemainingTime(kBalloonWaitMs);
+    if (!balloonWait_) {
+        balloonWait_ = new QTimer(this);
+        balloonWait_->setInterval(50);
+        connect(balloonWait_, &QTimer::timeout, this, &TNotifyTrayIcon::balloonWaitTick);
+    }
+    balloonWait_->start();
+    return true;
+}
+
+bool TNotifyTrayIcon::iconPlaced() const {
+    // Until the tray host has taken the icon in, its geometry is its size at
+    // the screen's origin; a tray that really sits there costs the balloon
+    // its wait.
+    const QRect g = tray_->geometry();
+    return g.isValid() && g.topLeft() != QPoint(0, 0);
+}
+
+void TNotifyTrayIcon::balloonWaitTick() {
+    if (!tray_->isVisible()) {
+        balloonWait_->stop();
+        return;
+    }
+    if (iconPlaced() || pendingUntil_.hasExpired()) {
+        balloonWait_->stop();
+        showBalloonNow(pendingBalloon_);
+    }
+}
+
+void TNotifyTrayIcon::showBalloonNow(const BalloonRequest& r) {
     switch (r.icon) {
     case BalloonIcon::OwnIcon:
         if (!icon_.isNull()) {
@@ -185,10 +225,11 @@ bool TNotifyTrayIcon::ShowBalloonHint(const QString& title, const QString& text,
         break;
     }
     balloonShownUntil_.setRemainingTime(r.timeoutMs);
-    return true;
 }
 
 void TNotifyTrayIcon::HideBalloonHint() {
+    if (balloonWait_)
+        balloonWait_->stop(); // a balloon still waiting for the icon is dropped
     if (balloonShownUntil_.hasExpired())
         return;
     balloonShownUntil_ = QDeadlineTimer();

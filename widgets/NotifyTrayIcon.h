@@ -182,6 +182,15 @@ private:
     bool loaded_ = false;
     // Our balloon may still be on screen until this runs out.
     QDeadlineTimer balloonShownUntil_; // expired
+    // A balloon asked for before the tray host has placed the icon waits for
+    // it (Qt would draw it at the screen's corner), but not for ever: a
+    // notification service never tells where the icon is.
+    void showBalloonNow(const BalloonRequest& r);
+    void balloonWaitTick();
+    bool iconPlaced() const;
+    QTimer* balloonWait_ = nullptr; // child
+    BalloonRequest pendingBalloon_;
+    QDeadlineTimer pendingUntil_;
 };
 
 } // namespace mz

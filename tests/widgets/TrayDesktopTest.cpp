@@ -143,11 +143,11 @@ protected:
         ASSERT_TRUE(trayer_->waitForStarted(kStartTimeoutMs));
     }
 
-    void startProbe() {
+    void startProbe(const QStringList& args = {}) {
         probe_ = newChild();
         probe_->setProcessEnvironment(desktopEnv());
         probe_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        probe_->start(QStringLiteral(MZ_TRAY_PROBE), {});
+        probe_->start(QStringLiteral(MZ_TRAY_PROBE), args);
         ASSERT_TRUE(probe_->waitForStarted(kStartTimeoutMs));
     }
 
@@ -360,6 +360,25 @@ TEST_F(TrayDesktop, BalloonIsAcceptedAndShownBesideTheIcon) {
 
     command("hide-balloon");
     EXPECT_TRUE(waitFor([&] { return probeWindows(100, 40).isEmpty(); }, kEventTimeoutMs));
+}
+
+TEST_F(TrayDesktop, ABalloonAtStartWaitsForTheIconsPlace) {
+    // Right after the icon is shown the tray host has not placed it yet; a
+    // balloon shown then must still come up beside the icon, not at the
+    // screen's corner.
+    probe_->write("quit\n");
+    probe_->waitForFinished(3000);
+    stop(probe_);
+    startProbe({QStringLiteral("--balloon-at-start")});
+    ASSERT_TRUE(waitForLine("startup", kStartTimeoutMs)) << allLines();
+    const auto answer = waitForLine("balloon");
+    ASSERT_TRUE(answer) << allLines();
+    EXPECT_EQ(*answer, "balloon 1");
+    ASSERT_TRUE(waitDocked()) << allLines();
+    QList<QRect> shown;
+    ASSERT_TRUE(waitFor([&] { return !(shown = probeWindows(100, 40)).isEmpty(); }, kEventTimeoutMs));
+    EXPECT_TRUE(shown.first().adjusted(-40, -40, 40, 40).intersects(icon_))
+        << shown.first().x() << "," << shown.first().y();
 }
 
 TEST_F(TrayDesktop, IconDocksAgainWhenTheTrayHostRestarts) {

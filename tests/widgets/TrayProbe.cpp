@@ -8,6 +8,8 @@
 //           enabled 0|1 | left-popup 0|1
 // Commands: balloon | hide-balloon | enable | disable | left-popup |
 //           no-left-popup | quit
+// With the argument --balloon-at-start the probe shows a balloon right after
+// its icon is put into the tray, as the program greets the user at start.
 #include "NotifyTrayIcon.h"
 
 #include <QAction>
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
                          report(QStringLiteral("down %1 %2 %3").arg(int(b)).arg(x).arg(y));
                      });
     tray->Loaded();
+    if (QCoreApplication::arguments().contains(QStringLiteral("--balloon-at-start"))) {
+        const bool ok =
+            tray->ShowBalloonHint(QStringLiteral("Morvek Zefra"), QStringLiteral("al empezar"), 1, 10);
+        report(QStringLiteral("balloon %1").arg(ok ? 1 : 0));
+    }
 
     // Docking is the desktop's business; watch the icon's place on screen.
     QRect docked;

@@ -1,9 +1,12 @@
 // alertdemo: shows a sample passage in the alert window as the program
 // configures it, in any of the ten styles and six positions.
 #include "AlertDemo.h"
+#include "NotifyTrayIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QMenu>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -40,7 +43,10 @@ int main(int argc, char** argv) {
         QStringLiteral("Pone un fondo de escritorio liso (para capturas sin escritorio)."));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("Termina tras s segundos."), QStringLiteral("s"));
-    args.addOptions({style, position, cycle, seconds, stay, backdrop, quitAfter});
+    const QCommandLineOption tray(
+        QStringLiteral("tray"),
+        QStringLiteral("Pone el icono en el área de notificación, con su menú y un globo."));
+    args.addOptions({style, position, cycle, seconds, stay, backdrop, quitAfter, tray});
     args.process(app);
 
     const int s = args.value(style).toInt();
@@ -74,6 +80,27 @@ int main(int argc, char** argv) {
         demo.StartCycle(args.value(seconds).toInt());
     else
         demo.ShowPassage(static_cast<mz::TFadeAlertWindowStyle>(s), static_cast<mz::TWindowPosition>(p));
+    // The program's icon in the tray: a left or right click opens a menu that
+    // shows another passage or quits, and a balloon greets as the program does.
+    QMenu menu;
+    std::unique_ptr<mz::TNotifyTrayIcon> icon;
+    if (args.isSet(tray)) {
+        menu.addAction(QIcon(QStringLiteral(":/artwork/menu-0-programa.png")), QStringLiteral("&Otro zefra"),
+                       &demo, &mz::AlertDemo::ShowNext);
+        menu.addSeparator();
+        menu.addAction(QIcon(QStringLiteral(":/artwork/menu-5-terminar.png")), QStringLiteral("&Terminar"),
+                       &app, &QCoreApplication::quit);
+        icon = std::make_unique<mz::TNotifyTrayIcon>();
+        icon->setIcon(QIcon(QStringLiteral(":/artwork/morvek-zefra-22.png")));
+        icon->setHint(QStringLiteral("Morvek Zefra"));
+        icon->setPopupMenu(&menu);
+        icon->setLeftPopup(true);
+        icon->setIconVisible(true);
+        icon->Loaded();
+        icon->ShowBalloonHint(
+            QStringLiteral("Morvek Zefra"),
+            QStringLiteral("Para más opciones haga clic con el\nbotón derecho del mouse..."), 1, 10);
+    }
     if (args.isSet(quitAfter))
         QTimer::singleShot(args.value(quitAfter).toInt() * 1000, &app, &QCoreApplication::quit);
     return app.exec();
