@@ -2,57 +2,25 @@
 // display, trayer as the tray host and the tray_probe program, drives the
 // mouse with xdotool, reads the probe's reports and the window tree, and
 // stops everything it started. The children die with the test if it dies.
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QRect>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QThread>
+#include "XDesktop.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <memory>
-#include <optional>
-#include <sys/prctl.h>
-
 namespace {
 
-constexpr int kStartTimeoutMs = 10000;
-constexpr int kEventTimeoutMs = 5000;
-
-std::unique_ptr<QProcess> newChild() {
-    auto p = std::make_unique<QProcess>();
-    p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    return p;
-}
-
-void stop(std::unique_ptr<QProcess>& p) {
-    if (!p)
-        return;
-    if (p->state() != QProcess::NotRunning) {
-        p->terminate();
-        if (!p->waitForFinished(3000)) {
-            p->kill();
-            p->waitForFinished(3000);
-        }
-    }
-    p.reset();
-}
+using mz::test::kEventTimeoutMs;
+using mz::test::kStartTimeoutMs;
+using mz::test::NewChild;
+using mz::test::Stop;
 
 class TrayDesktop : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* tool : {"Xvfb", "trayer", "xdotool", "xwininfo", "xdpyinfo"}) {
-            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-                GTEST_SKIP() << tool << " is not installed (scripts/setup installs it)";
-        }
-        ASSERT_TRUE(runtimeDir_.isValid());
-        ASSERT_TRUE(startXvfb()) << "no free display for Xvfb";
-        startTrayer();
-        ASSERT_TRUE(waitFor([&] { return panel().has_value(); }, kStartTimeoutMs)) << "trayer never showed";
+        if (const auto tool = mz::test::XDesktop::Missing())
+            GTEST_SKIP() << *tool << " is not installed (scripts/setup installs it)";
+        // Displays 130 to 139 first; beyond them only when all are taken.
+        ASSERT_TRUE(desk_.StartXvfb(130)) << "no free display for Xvfb";
+        ASSERT_TRUE(desk_.StartTrayer()) << "trayer never showed";
         startProbe();
         ASSERT_TRUE(waitForLine("startup", kStartTimeoutMs)) << allLines();
         ASSERT_TRUE(waitDocked()) << allLines();
@@ -63,89 +31,19 @@ protected:
             probe_->write("quit\n");
             probe_->waitForFinished(3000);
         }
-        stop(probe_);
-        stop(trayer_);
-        stop(xvfb_);
+        Stop(probe_);
+        desk_.Shutdown();
     }
 
     // --- the desktop ---------------------------------------------------
 
-    QProcessEnvironment desktopEnv() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        // Keep the probe on the plain X tray of this display: no session bus
-        // (whose notifier would take the icon), no other desktop's settings.
-        for (const char* var : {"WAYLAND_DISPLAY", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
-                                "QT_QPA_PLATFORMTHEME", "XAUTHORITY"})
-            env.remove(QString::fromLatin1(var));
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtimeDir_.filePath("no-bus"));
-        env.insert("DISPLAY", display_);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_RUNTIME_DIR", runtimeDir_.path());
-        return env;
-    }
-
-    // Output of a short X client, or nothing when it fails.
-    std::optional<QString> runX(const QString& program, const QStringList& args) {
-        QProcess p;
-        p.setProcessEnvironment(desktopEnv());
-        p.start(program, args);
-        if (!p.waitForFinished(kStartTimeoutMs) || p.exitStatus() != QProcess::NormalExit ||
-            p.exitCode() != 0)
-            return std::nullopt;
-        return QString::fromLocal8Bit(p.readAllStandardOutput());
-    }
-
     void xdotool(const QStringList& args) {
-        ASSERT_TRUE(runX("xdotool", args).has_value()) << "xdotool " << args.join(' ').toStdString();
-    }
-
-    static qint64 lockOwner(int display) {
-        QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(display));
-        if (!lock.open(QIODevice::ReadOnly))
-            return -1;
-        bool ok = false;
-        const qint64 pid = lock.readAll().trimmed().toLongLong(&ok);
-        return ok ? pid : -1;
-    }
-
-    bool startXvfb() {
-        // Displays 130 to 139 first; beyond them only when all are taken.
-        for (int n = 130; n < 200; ++n) {
-            display_ = QStringLiteral(":%1").arg(n);
-            xvfb_ = newChild();
-            xvfb_->setProcessChannelMode(QProcess::MergedChannels);
-            xvfb_->start("Xvfb", {display_, "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
-            if (!xvfb_->waitForStarted(kStartTimeoutMs))
-                return false;
-            // Either our server answers, or it gives up because the display is
-            // taken. The answer must come from our server, not from one that
-            // held the display first: the display's lock file names its owner.
-            const bool up = waitFor(
-                [&] {
-                    // Without an event loop only a wait notices the exit.
-                    return xvfb_->waitForFinished(10) ||
-                           (lockOwner(n) == xvfb_->processId() && runX("xdpyinfo", {}).has_value());
-                },
-                kStartTimeoutMs);
-            if (up && xvfb_->state() == QProcess::Running)
-                return true;
-            stop(xvfb_);
-        }
-        return false;
-    }
-
-    void startTrayer() {
-        trayer_ = newChild();
-        trayer_->setProcessEnvironment(desktopEnv());
-        trayer_->setProcessChannelMode(QProcess::MergedChannels);
-        trayer_->start("trayer",
-                       {"--edge", "bottom", "--align", "right", "--widthtype", "request", "--height", "24"});
-        ASSERT_TRUE(trayer_->waitForStarted(kStartTimeoutMs));
+        ASSERT_TRUE(desk_.Xdotool(args)) << "xdotool " << args.join(' ').toStdString();
     }
 
     void startProbe(const QStringList& args = {}) {
-        probe_ = newChild();
-        probe_->setProcessEnvironment(desktopEnv());
+        probe_ = NewChild();
+        probe_->setProcessEnvironment(desk_.Env());
         probe_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         probe_->start(QStringLiteral(MZ_TRAY_PROBE), args);
         ASSERT_TRUE(probe_->waitForStarted(kStartTimeoutMs));
@@ -159,36 +57,20 @@ protected:
     };
 
     std::optional<Tree> panel() {
-        const auto tree = runX("xwininfo", {"-root", "-tree"});
-        if (!tree)
+        const auto tray = desk_.Panel();
+        if (!tray)
             return std::nullopt;
-        static const QRegularExpression line(
-            R"re(^(\s*)0x[0-9a-f]+ (?:"([^"]*)")?.*\s(\d+)x(\d+)[+-]-?\d+[+-]-?\d+\s+\+(-?\d+)\+(-?\d+)\s*$)re");
-        std::optional<Tree> found;
-        qsizetype panelIndent = -1;
-        for (const QString& l : tree->split('\n')) {
-            const auto m = line.match(l);
-            if (!m.hasMatch())
-                continue;
-            const qsizetype indent = m.capturedLength(1);
-            const QRect r(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(),
-                          m.captured(4).toInt());
-            if (panelIndent >= 0 && indent <= panelIndent)
-                panelIndent = -1; // left the panel's subtree
-            if (m.captured(2) == "panel" && l.contains(R"(("panel" "trayer"))")) {
-                found = Tree{r, std::nullopt};
-                panelIndent = indent;
-            } else if (panelIndent >= 0 && m.captured(2) == "tray_probe") {
-                found->icon = r;
-            }
-        }
-        return found;
+        Tree t{tray->panel, std::nullopt};
+        for (const auto& w : tray->docked)
+            if (w.name == "tray_probe")
+                t.icon = w.rect;
+        return t;
     }
 
     // Mapped top-level windows of the probe at least this big.
     QList<QRect> probeWindows(int minW, int minH) {
         QList<QRect> out;
-        const auto tree = runX("xwininfo", {"-root", "-children"});
+        const auto tree = desk_.RunX("xwininfo", {"-root", "-children"});
         if (!tree)
             return out;
         static const QRegularExpression line(R"("tray_probe": \(.*\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+))");
@@ -204,14 +86,7 @@ protected:
     // --- the probe's reports --------------------------------------------
 
     template <class Pred> bool waitFor(Pred done, int timeoutMs) {
-        QElapsedTimer t;
-        t.start();
-        while (!done()) {
-            if (t.elapsed() > timeoutMs)
-                return false;
-            QThread::msleep(20);
-        }
-        return true;
+        return mz::test::WaitFor(done, timeoutMs);
     }
 
     void readProbe() {
@@ -282,9 +157,8 @@ protected:
 
     QString at(const QPoint& p) const { return QString::number(p.x()) + ' ' + QString::number(p.y()); }
 
-    QTemporaryDir runtimeDir_;
-    QString display_;
-    std::unique_ptr<QProcess> xvfb_, trayer_, probe_;
+    mz::test::XDesktop desk_;
+    std::unique_ptr<QProcess> probe_;
     QStringList lines_;
     qsizetype next_ = 0;
     QRect icon_;
@@ -368,7 +242,7 @@ TEST_F(TrayDesktop, ABalloonAtStartWaitsForTheIconsPlace) {
     // screen's corner.
     probe_->write("quit\n");
     probe_->waitForFinished(3000);
-    stop(probe_);
+    Stop(probe_);
     startProbe({QStringLiteral("--balloon-at-start")});
     ASSERT_TRUE(waitForLine("startup", kStartTimeoutMs)) << allLines();
     const auto answer = waitForLine("balloon");
@@ -382,9 +256,9 @@ TEST_F(TrayDesktop, ABalloonAtStartWaitsForTheIconsPlace) {
 }
 
 TEST_F(TrayDesktop, IconDocksAgainWhenTheTrayHostRestarts) {
-    stop(trayer_);
+    desk_.StopTrayer();
     ASSERT_TRUE(waitForLine("undocked")) << allLines();
-    startTrayer();
+    ASSERT_TRUE(desk_.StartTrayer());
     ASSERT_TRUE(waitDocked()) << allLines();
 
     xdotool({"mousemove", QString::number(icon_.center().x()), QString::number(icon_.center().y())});
