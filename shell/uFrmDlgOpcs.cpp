@@ -180,7 +180,8 @@ void TfrmDlgOpcs::ConfigureZefraWindow() {
     message->SetImageIndex(1);
     message->SetTag(0);
     w.SetAlwaysOnTop(false);
-    w.SetAutoHide(true);
+    // AutoHide is on by design, as the component starts; setting it would
+    // start the display countdown with nothing on screen.
     w.SetAutoSize(true);
     w.SetAutoDelete(false);
     w.SetDisplayTime(10000);
@@ -422,7 +423,10 @@ void TfrmDlgOpcs::ApplySettings() {
         ZefraWindow->SetWindowColorTo(*c.WindowColorTo);
 
     ZefraWindow->AlertMessages().Item(0)->SetImageIndex(d.ImageIndex);
-    ZefraWindow->SetAutoHide(d.AutoHide);
+    // Setting AutoHide restarts the 10 ms display countdown even with
+    // nothing on screen; only a change is worth that.
+    if (ZefraWindow->AutoHide() != d.AutoHide)
+        ZefraWindow->SetAutoHide(d.AutoHide);
     ZefraWindow->SetDisplayTime(d.DisplayTimeMs);
 }
 

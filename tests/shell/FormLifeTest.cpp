@@ -30,6 +30,7 @@ TEST_F(Life, StartsHiddenInTheTrayWithTheSettingsApplied) {
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(f.ZefraWindow->Popup(), nullptr) << "the first passage waits for the first tick";
+    EXPECT_FALSE(f.ZefraWindow->CountdownActive()) << "nothing on screen, nothing counting down";
 
     EXPECT_EQ(f.TrayIcon->Hint(), QStringLiteral("Morvek Zefra"));
     EXPECT_TRUE(f.TrayIcon->IconVisible());
