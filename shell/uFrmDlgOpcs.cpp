@@ -17,6 +17,7 @@
 #include "uPrmApp.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSessionManager>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -130,6 +132,15 @@ TfrmDlgOpcs::TfrmDlgOpcs(const TFormEnvironment& env, QWidget* parent)
     connect(TrayIcon, &TNotifyTrayIcon::OnStartup, this, &TfrmDlgOpcs::TrayIconStartup);
     TrayIcon->Loaded();
     ZefraWindow->Loaded();
+
+#if QT_CONFIG(sessionmanager)
+    // Logging off ends the program as "&Terminar" does, keeping where the
+    // user left the passages; the autostart entry, not the session, starts
+    // it again.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { ZefraWindow->SavePosition(); });
+    connect(qApp, &QGuiApplication::saveStateRequest, this,
+            [](QSessionManager& session) { session.setRestartHint(QSessionManager::RestartNever); });
+#endif
 
     Guarded([this] { FormCreate(); });
     // The timer runs from the start, with the settings' interval or, when
@@ -360,7 +371,9 @@ void TfrmDlgOpcs::hideEvent(QHideEvent* event) {
 }
 
 void TfrmDlgOpcs::closeEvent(QCloseEvent* event) {
-    if (terminating_)
+    // A window that refuses to close while the desktop session ends would
+    // hold up the user's log-off.
+    if (terminating_ || qApp->isSavingSession())
         event->accept();
     else
         event->ignore();
