@@ -22,9 +22,9 @@ namespace {
 
 const QString kStoreKey = QStringLiteral("\\SOFTWARE\\\\Kovrin\\ALERT");
 
-using Life = FormTest;
+using FormLife = FormTest;
 
-TEST_F(Life, StartsHiddenInTheTrayWithTheSettingsApplied) {
+TEST_F(FormLife, StartsHiddenInTheTrayWithTheSettingsApplied) {
     TfrmDlgOpcs& f = MakeForm();
     EXPECT_EQ(frmDlgOpcs, &f);
     EXPECT_TRUE(errors.isEmpty());
@@ -58,7 +58,7 @@ TEST_F(Life, StartsHiddenInTheTrayWithTheSettingsApplied) {
     EXPECT_EQ(f.pagDesplegado->rbtFteLibro->text(), QStringLiteral("Proverbios"));
 }
 
-TEST_F(Life, TheOptionsWindowHasNoCloseButtonAndRefusesToClose) {
+TEST_F(FormLife, TheOptionsWindowHasNoCloseButtonAndRefusesToClose) {
     TfrmDlgOpcs& f = MakeForm();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Opciones..."));
     EXPECT_FALSE(f.windowFlags() & Qt::WindowCloseButtonHint);
@@ -73,7 +73,7 @@ TEST_F(Life, TheOptionsWindowHasNoCloseButtonAndRefusesToClose) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Life, ASettingsFileThatCannotBeReadLeavesTheDesignValues) {
+TEST_F(FormLife, ASettingsFileThatCannotBeReadLeavesTheDesignValues) {
     std::filesystem::remove(exe.dir() + "Kovrin.ini");
     TfrmDlgOpcs& f = MakeForm();
     ASSERT_EQ(errors.size(), 1);
@@ -93,7 +93,7 @@ TEST_F(Life, ASettingsFileThatCannotBeReadLeavesTheDesignValues) {
     errors.clear();
 }
 
-TEST_F(Life, TheAlertWindowIsConfiguredAsDesigned) {
+TEST_F(FormLife, TheAlertWindowIsConfiguredAsDesigned) {
     TfrmDlgOpcs& f = MakeForm();
     const TFadeAlertWindow& w = *f.ZefraWindow;
     ASSERT_EQ(w.AlertMessages().Count(), 1);
@@ -138,7 +138,7 @@ TEST_F(Life, TheAlertWindowIsConfiguredAsDesigned) {
     EXPECT_EQ(w.DisplayTime(), 10000);
 }
 
-TEST_F(Life, EveryPositionCodePlacesTheWindow) {
+TEST_F(FormLife, EveryPositionCodePlacesTheWindow) {
     store->writeInt(kStoreKey, QStringLiteral("X"), 123);
     store->writeInt(kStoreKey, QStringLiteral("Y"), 45);
     TfrmDlgOpcs& f = MakeForm();
@@ -172,7 +172,7 @@ TAlertColors StyleColours(TFadeAlertWindowStyle style) {
     return w.Colors();
 }
 
-TEST_F(Life, EveryStyleCodeColoursTheWindow) {
+TEST_F(FormLife, EveryStyleCodeColoursTheWindow) {
     TfrmDlgOpcs& f = MakeForm();
     TAlertColors blue = StyleColours(asOffice2003Blue);
     blue.BtnDownColor = 0xB59285;
@@ -217,7 +217,7 @@ TEST_F(Life, EveryStyleCodeColoursTheWindow) {
     }
 }
 
-TEST_F(Life, ApplyingTheSettingsSetsSourceIntervalWidthIconAndTimes) {
+TEST_F(FormLife, ApplyingTheSettingsSetsSourceIntervalWidthIconAndTimes) {
     TfrmDlgOpcs& f = MakeForm();
     const struct {
         const char* key;
@@ -261,7 +261,7 @@ TEST_F(Life, ApplyingTheSettingsSetsSourceIntervalWidthIconAndTimes) {
 
 // The display timer ------------------------------------------------------------
 
-TEST_F(Life, BlockingStopsTheTimerAndResumingWaitsAFullInterval) {
+TEST_F(FormLife, BlockingStopsTheTimerAndResumingWaitsAFullInterval) {
     TfrmDlgOpcs& f = MakeForm();
     QAction* block = f.pmuTrayIcon->opcBloqueado;
     block->trigger();
@@ -286,7 +286,7 @@ TEST_F(Life, BlockingStopsTheTimerAndResumingWaitsAFullInterval) {
     EXPECT_FALSE(again.pmuTrayIcon->opcBloqueado->isChecked());
 }
 
-TEST_F(Life, TheOptionsWindowStopsTheTimerAndOpensTheFavourites) {
+TEST_F(FormLife, TheOptionsWindowStopsTheTimerAndOpensTheFavourites) {
     TfrmDlgOpcs& f = MakeForm();
     f.pmuTrayIcon->opcOpciones->trigger();
     ASSERT_TRUE(f.isVisible());
@@ -306,7 +306,7 @@ TEST_F(Life, TheOptionsWindowStopsTheTimerAndOpensTheFavourites) {
     EXPECT_TRUE(questions.isEmpty());
 }
 
-TEST_F(Life, UnblockingWhileTheOptionsAreOpenWaitsForTheWindowToHide) {
+TEST_F(FormLife, UnblockingWhileTheOptionsAreOpenWaitsForTheWindowToHide) {
     TfrmDlgOpcs& f = MakeForm();
     f.pmuTrayIcon->opcBloqueado->trigger();
     f.pmuTrayIcon->opcOpciones->trigger();
@@ -323,7 +323,7 @@ TEST_F(Life, UnblockingWhileTheOptionsAreOpenWaitsForTheWindowToHide) {
     EXPECT_TRUE(f.tmrZefra->isActive());
 }
 
-TEST_F(Life, HidingTheOptionsWhileBlockedAsksWhetherToResume) {
+TEST_F(FormLife, HidingTheOptionsWhileBlockedAsksWhetherToResume) {
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "yes" : "no");
         questions.clear();
@@ -343,7 +343,7 @@ TEST_F(Life, HidingTheOptionsWhileBlockedAsksWhetherToResume) {
     }
 }
 
-TEST_F(Life, MinimisingHidesIntoTheTrayWithoutSaving) {
+TEST_F(FormLife, MinimisingHidesIntoTheTrayWithoutSaving) {
     TfrmDlgOpcs& f = MakeForm();
     const std::string before = Ini();
     f.pmuTrayIcon->opcOpciones->trigger();
@@ -365,7 +365,7 @@ TEST_F(Life, MinimisingHidesIntoTheTrayWithoutSaving) {
     EXPECT_TRUE(f.pagDesplegado->rbtFteLibro->isChecked());
 }
 
-TEST_F(Life, AnIntervalOfZeroNeverStartsTheTimer) {
+TEST_F(FormLife, AnIntervalOfZeroNeverStartsTheTimer) {
     IniValues ini;
     ini.Segundos = 0;
     WriteIni(ini);
@@ -379,7 +379,7 @@ TEST_F(Life, AnIntervalOfZeroNeverStartsTheTimer) {
     EXPECT_FALSE(f.tmrZefra->isActive());
 }
 
-TEST_F(Life, ExitSavesThePopupPositionAndStopsForGood) {
+TEST_F(FormLife, ExitSavesThePopupPositionAndStopsForGood) {
     TfrmDlgOpcs& f = MakeForm();
     f.tmrZefraTimer();
     ASSERT_TRUE(f.ZefraWindow->Popup() && f.ZefraWindow->Popup()->isVisible());

@@ -22,7 +22,7 @@
 namespace mz::test {
 namespace {
 
-using Menu = FormTest;
+using FormMenu = FormTest;
 
 QImage Picture(const QIcon& icon) {
     return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -32,7 +32,7 @@ QImage Picture(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-TEST_F(Menu, TheTrayMenuHasItsTenItemsInOrder) {
+TEST_F(FormMenu, TheTrayMenuHasItsTenItemsInOrder) {
     TfrmDlgOpcs& f = MakeForm();
     const struct {
         const char* name;
@@ -71,7 +71,7 @@ TEST_F(Menu, TheTrayMenuHasItsTenItemsInOrder) {
     EXPECT_EQ(f.pmuTrayIcon->style(), TOfficeMenuStyle::Instance());
 }
 
-TEST_F(Menu, HintsShowAsTooltipsAndItemsWithoutOneShowNone) {
+TEST_F(FormMenu, HintsShowAsTooltipsAndItemsWithoutOneShowNone) {
     TfrmDlgOpcs& f = MakeForm();
     TPmuTrayIcon& menu = *f.pmuTrayIcon;
     menu.setUnrolling(false);
@@ -96,7 +96,7 @@ TEST_F(Menu, HintsShowAsTooltipsAndItemsWithoutOneShowNone) {
     menu.hide();
 }
 
-TEST_F(Menu, TheOfficeLookHasItsSizesAndColours) {
+TEST_F(FormMenu, TheOfficeLookHasItsSizesAndColours) {
     TfrmDlgOpcs& f = MakeForm();
     TPmuTrayIcon& menu = *f.pmuTrayIcon;
     menu.setUnrolling(false);
@@ -119,7 +119,7 @@ TEST_F(Menu, TheOfficeLookHasItsSizesAndColours) {
     menu.hide();
 }
 
-TEST_F(Menu, TheMenuUnrollsFromTheBottomUp) {
+TEST_F(FormMenu, TheMenuUnrollsFromTheBottomUp) {
     TfrmDlgOpcs& f = MakeForm();
     TPmuTrayIcon& menu = *f.pmuTrayIcon;
     menu.popup(QPoint(100, 100));
@@ -132,7 +132,7 @@ TEST_F(Menu, TheMenuUnrollsFromTheBottomUp) {
     menu.hide();
 }
 
-TEST_F(Menu, TheHelpPageOpensFromTheProgramDirectoryWhateverTheCurrentOne) {
+TEST_F(FormMenu, TheHelpPageOpensFromTheProgramDirectoryWhateverTheCurrentOne) {
     TfrmDlgOpcs& f = MakeForm();
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(QDir::rootPath()));
@@ -146,7 +146,7 @@ TEST_F(Menu, TheHelpPageOpensFromTheProgramDirectoryWhateverTheCurrentOne) {
     EXPECT_FALSE(f.lblSite->Visited());
 }
 
-TEST_F(Menu, TheSiteAndTheMailCommandsOpenTheirAddresses) {
+TEST_F(FormMenu, TheSiteAndTheMailCommandsOpenTheirAddresses) {
     TfrmDlgOpcs& f = MakeForm();
     f.pmuTrayIcon->opcSite->trigger();
     f.pmuTrayIcon->opcEmail->trigger();
@@ -157,7 +157,7 @@ TEST_F(Menu, TheSiteAndTheMailCommandsOpenTheirAddresses) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(Menu, ALinkInAPassageOpensAndLeavesTheSiteLinkAsItWas) {
+TEST_F(FormMenu, ALinkInAPassageOpensAndLeavesTheSiteLinkAsItWas) {
     TfrmDlgOpcs& f = MakeForm();
     f.tmrZefraTimer();
     ASSERT_TRUE(f.ZefraWindow->OnAnchorClick);
@@ -170,7 +170,7 @@ TEST_F(Menu, ALinkInAPassageOpensAndLeavesTheSiteLinkAsItWas) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(Menu, TheAboutBoxIsMadeForOneShowingWithTheHourglassOnlyWhileItIsMade) {
+TEST_F(FormMenu, TheAboutBoxIsMadeForOneShowingWithTheHourglassOnlyWhileItIsMade) {
     TfrmDlgOpcs& f = MakeForm();
     bool seen = false;
     QTimer::singleShot(0, [&] {

@@ -28,7 +28,7 @@
 namespace mz::test {
 namespace {
 
-class Options : public FormTest {
+class FormOptions : public FormTest {
 protected:
     TfrmDlgOpcs& Open() {
         TfrmDlgOpcs& f = form ? *form : MakeForm();
@@ -42,7 +42,7 @@ protected:
     static QImage Picture(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); }
 };
 
-TEST_F(Options, ShowingTheWindowFillsThePagesFromTheSettings) {
+TEST_F(FormOptions, ShowingTheWindowFillsThePagesFromTheSettings) {
     IniValues ini;
     ini.FuenteVersos = "San Mateo";
     ini.Segundos = 5400;
@@ -73,7 +73,7 @@ TEST_F(Options, ShowingTheWindowFillsThePagesFromTheSettings) {
     EXPECT_EQ(Apariencia().edtDisplayTime->value(), 33);
 }
 
-TEST_F(Options, TheIntervalShowsAsHoursAndMinutes) {
+TEST_F(FormOptions, TheIntervalShowsAsHoursAndMinutes) {
     const struct {
         int segundos, hours, minutes;
     } cases[] = {{900, 0, 15}, {5400, 1, 30}, {0, 0, 0}, {89, 0, 1}, {65535, 18, 12}};
@@ -88,7 +88,7 @@ TEST_F(Options, TheIntervalShowsAsHoursAndMinutes) {
     }
 }
 
-TEST_F(Options, AutoCloseEnablesTheDisplayTime) {
+TEST_F(FormOptions, AutoCloseEnablesTheDisplayTime) {
     Open();
     QCheckBox* autoHide = Apariencia().cbxAutoHide;
     ASSERT_TRUE(autoHide->isChecked());
@@ -99,7 +99,7 @@ TEST_F(Options, AutoCloseEnablesTheDisplayTime) {
     EXPECT_TRUE(Apariencia().edtDisplayTime->isEnabled());
 }
 
-TEST_F(Options, PredeterminadoSetsTheDefaultsAndSavesNothing) {
+TEST_F(FormOptions, PredeterminadoSetsTheDefaultsAndSavesNothing) {
     TfrmDlgOpcs& f = Open();
     const std::string before = Ini();
     Desplegado().rbtFteNT->setChecked(true);
@@ -127,7 +127,7 @@ TEST_F(Options, PredeterminadoSetsTheDefaultsAndSavesNothing) {
     EXPECT_EQ(Ini(), before);
 }
 
-TEST_F(Options, AceptarWritesTheSettingsAppliesThemAndHides) {
+TEST_F(FormOptions, AceptarWritesTheSettingsAppliesThemAndHides) {
     TfrmDlgOpcs& f = Open();
     Desplegado().rbtFteNT->setChecked(true);
     Desplegado().edtHoras->setValue(1);
@@ -157,7 +157,7 @@ TEST_F(Options, AceptarWritesTheSettingsAppliesThemAndHides) {
     EXPECT_TRUE(Desplegado().rbtFteNT->isChecked());
 }
 
-TEST_F(Options, AnIntervalLongerThanTheFieldHoldsIsLimitedNotWrapped) {
+TEST_F(FormOptions, AnIntervalLongerThanTheFieldHoldsIsLimitedNotWrapped) {
     const struct {
         int hours, minutes;
         int stored, shownHours, shownMinutes;
@@ -180,7 +180,7 @@ TEST_F(Options, AnIntervalLongerThanTheFieldHoldsIsLimitedNotWrapped) {
     }
 }
 
-TEST_F(Options, TypedTextThatNamesNoItemIsStoredAs255) {
+TEST_F(FormOptions, TypedTextThatNamesNoItemIsStoredAs255) {
     TfrmDlgOpcs& f = Open();
     Apariencia().cbxPosicion->setEditText(QStringLiteral("Arriba"));
     // Letter case aside, a typed name chooses its item.
@@ -196,7 +196,7 @@ TEST_F(Options, TypedTextThatNamesNoItemIsStoredAs255) {
     EXPECT_EQ(Apariencia().cbxEstilo->currentText(), QStringLiteral("Zune Theme"));
 }
 
-TEST_F(Options, TheIconMenuChoosesTheIconForTheNextAceptar) {
+TEST_F(FormOptions, TheIconMenuChoosesTheIconForTheNextAceptar) {
     TfrmDlgOpcs& f = Open();
     ASSERT_EQ(f.pmuIcnsWnd->actions().size(), 7);
     for (int k = 0; k < 7; ++k) {
@@ -226,7 +226,7 @@ TEST_F(Options, TheIconMenuChoosesTheIconForTheNextAceptar) {
     EXPECT_EQ(f.ZefraWindow->AlertMessages().Item(0)->ImageIndex(), 3);
 }
 
-TEST_F(Options, ChangingTheBookSelectsTheBookSource) {
+TEST_F(FormOptions, ChangingTheBookSelectsTheBookSource) {
     TfrmDlgOpcs& f = Open();
     Desplegado().rbtFteTemas->setChecked(true);
     bool chosen = false;
@@ -246,7 +246,7 @@ TEST_F(Options, ChangingTheBookSelectsTheBookSource) {
     EXPECT_NE(Ini().find("FuenteVersos=San Mateo\r\n"), std::string::npos);
 }
 
-TEST_F(Options, TheSpinBoxesTakeArrowsAndTheSliderButNoTyping) {
+TEST_F(FormOptions, TheSpinBoxesTakeArrowsAndTheSliderButNoTyping) {
     Open();
     TSliderSpinBox* width = Apariencia().edtAncho;
     ASSERT_EQ(width->value(), 40);
