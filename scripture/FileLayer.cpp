@@ -162,7 +162,7 @@ int FileLayer::RemoveFile(const char* path) {
     return ::unlink(path);
 }
 
-FileLayer& DefaultFileLayer() {
+FileLayer& DefaultSettingsFileLayer() {
     static FileLayer layer;
     return layer;
 }

@@ -15,7 +15,7 @@
 // Every system call goes through a protected virtual function, so that a test
 // can make any single step fail; the suite runs as root, where permission bits
 // stop nothing. The object has no state: any thread may use it.
-// DefaultFileLayer() lives for the whole run.
+// DefaultSettingsFileLayer() lives for the whole run.
 #pragma once
 
 #include <string>
@@ -57,6 +57,6 @@ protected:
     virtual int RemoveFile(const char* path);
 };
 
-FileLayer& DefaultFileLayer();
+FileLayer& DefaultSettingsFileLayer();
 
 } // namespace mz

@@ -53,7 +53,7 @@ class TIniList {
 public:
     using TNotifyEvent = std::function<void(TIniList& sender)>;
 
-    explicit TIniList(FileLayer& files = DefaultFileLayer());
+    explicit TIniList(FileLayer& files = DefaultSettingsFileLayer());
     TIniList(const TIniList&) = delete;
     TIniList& operator=(const TIniList&) = delete;
 

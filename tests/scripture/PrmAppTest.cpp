@@ -52,7 +52,8 @@ mz::TPrmApp defaults() {
 struct Settings {
     TempDir dir;
     mz::TIniList ini;
-    explicit Settings(const std::string& bytes, mz::FileLayer& files = mz::DefaultFileLayer()) : ini(files) {
+    explicit Settings(const std::string& bytes, mz::FileLayer& files = mz::DefaultSettingsFileLayer())
+        : ini(files) {
         dir.write("Kovrin.ini", bytes);
         ini.SetTitle("Kovrin");
         ini.SetIniFilename(dir.file("Kovrin.ini"));
