@@ -82,6 +82,22 @@ std::string cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::u32string utf8ToCodePoints(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();)
+        out += nextUtf8(utf8, i);
+    return out;
+}
+
+std::string codePointsToUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (char32_t c : text)
+        appendUtf8(out, c);
+    return out;
+}
+
 std::string utf8ToCp1252(std::string_view utf8, bool* lossless) {
     std::string out;
     out.reserve(utf8.size());

@@ -28,6 +28,11 @@ int codePointToCp1252(char32_t cp);
 
 std::string cp1252ToUtf8(std::string_view bytes);
 
+// UTF-8 to and from code points; invalid UTF-8 decodes byte by byte as
+// U+FFFD.
+std::u32string utf8ToCodePoints(std::string_view utf8);
+std::string codePointsToUtf8(std::u32string_view text);
+
 // `lossless`, when given, becomes false if any character was replaced.
 std::string utf8ToCp1252(std::string_view utf8, bool* lossless = nullptr);
 

@@ -63,3 +63,15 @@ TEST(Win1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Win1252, CodePointsOfUtf8) {
+    EXPECT_EQ(mz::utf8ToCodePoints("G\xC3\xA9n \xE2\x80\x9C\xF0\x9F\x98\x80"), U"G\u00E9n \u201C\U0001F600");
+    EXPECT_EQ(mz::utf8ToCodePoints("a\xC3z\xE0\x80\x80"), U"a\uFFFDz\uFFFD\uFFFD\uFFFD")
+        << "a cut or over-long sequence gives one U+FFFD per byte";
+    const std::string text = "\xC2\xBF Desea activarlo ? \xE2\x80\xA6";
+    EXPECT_EQ(mz::codePointsToUtf8(mz::utf8ToCodePoints(text)), text);
+}
+
+} // namespace

@@ -1,26 +1,10 @@
 #include "Unicode.h"
 
+#include "Win1252.h"
+
 namespace mz::bibleimport {
 
 namespace {
-
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Latin Extended-A pairs upper and lower case in neighbouring code points;
 // which of the two is upper case flips in the middle of the block.
@@ -51,48 +35,11 @@ bool latinExtendedLower(char32_t c) {
 } // namespace
 
 std::u32string decodeUtf8(std::string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) {
-        const auto b0 = static_cast<unsigned char>(s[i]);
-        const int len = b0 < 0x80           ? 1
-                        : (b0 >> 5) == 0x6  ? 2
-                        : (b0 >> 4) == 0xE  ? 3
-                        : (b0 >> 3) == 0x1E ? 4
-                                            : 0;
-        if (len == 0 || i + len > s.size()) {
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            const auto b = static_cast<unsigned char>(s[i + k]);
-            if ((b & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (!ok || cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out += U'\uFFFD';
-            ++i;
-            continue;
-        }
-        out += cp;
-        i += len;
-    }
-    return out;
+    return utf8ToCodePoints(s);
 }
 
 std::string encodeUtf8(std::u32string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char32_t c : text)
-        appendUtf8(out, c);
-    return out;
+    return codePointsToUtf8(text);
 }
 
 bool isUpper(char32_t c) {
