@@ -134,18 +134,9 @@ void TAlertWindow::RunAutoSize() {
         return;
     const AlertLayout l = Layout();
     const QRect area(l.text.topLeft(), QSize(kMeasureExtent, kMeasureExtent));
-    MarkupCanvas canvas;
-    canvas.device = this;
-    canvas.font = look_.Font;
-    canvas.fontColor = look_.FontColor;
-    MarkupOptions o;
+    MarkupCanvas canvas = markupCanvas();
+    MarkupOptions o = markupOptions();
     o.measureOnly = true;
-    o.linkColor = look_.URLColor;
-    o.hoverStyle = look_.Hover;
-    o.hoverLink = hoverLink_;
-    o.images = look_.Images;
-    o.pictures = look_.Pictures;
-    o.shadowColor = clGray;
     int w = 0;
     int h = 0;
     for (const QString& text : std::as_const(texts_)) {
@@ -291,17 +282,9 @@ int TAlertWindow::measureCurrent() const {
     if (index < 0 || index >= MessageCount())
         return 0;
     const QRect text = Layout().text;
-    MarkupCanvas canvas;
-    canvas.device = this;
-    canvas.font = look_.Font;
-    canvas.fontColor = look_.FontColor;
-    MarkupOptions o;
+    MarkupCanvas canvas = markupCanvas();
+    MarkupOptions o = markupOptions();
     o.measureOnly = true;
-    o.linkColor = look_.URLColor;
-    o.hoverStyle = look_.Hover;
-    o.hoverLink = hoverLink_;
-    o.images = look_.Images;
-    o.pictures = look_.Pictures;
     MarkupResult r;
     DrawMarkup(canvas, texts_[index], QRect(text.left(), text.top(), text.width(), kMeasureExtent), o, &r);
     return r.height;
@@ -542,6 +525,26 @@ void TAlertWindow::leaveEvent(QEvent*) {
 
 // Links -----------------------------------------------------------------------------
 
+MarkupCanvas TAlertWindow::markupCanvas() const {
+    MarkupCanvas canvas;
+    canvas.device = this;
+    canvas.font = look_.Font;
+    canvas.fontColor = look_.FontColor;
+    return canvas;
+}
+
+MarkupOptions TAlertWindow::markupOptions() const {
+    // Measuring, hit-testing and drawing lay the text out alike.
+    MarkupOptions o;
+    o.linkColor = look_.URLColor;
+    o.hoverStyle = look_.Hover;
+    o.hoverLink = hoverLink_;
+    o.images = look_.Images;
+    o.pictures = look_.Pictures;
+    o.shadowColor = clGray;
+    return o;
+}
+
 bool TAlertWindow::hitTest(const QPoint& pos, QString* anchor, int* link, QRect* rect) const {
     const int index = scroller_.Position() - 1;
     if (index < 0 || index >= MessageCount())
@@ -549,16 +552,10 @@ bool TAlertWindow::hitTest(const QPoint& pos, QString* anchor, int* link, QRect*
     QRect area = Layout().text;
     if (scrollOffset_ > 0)
         area.setBottom(area.bottom() + 1000);
-    MarkupCanvas canvas;
-    canvas.device = this;
-    canvas.font = look_.Font;
-    canvas.fontColor = look_.FontColor;
-    MarkupOptions o;
+    MarkupCanvas canvas = markupCanvas();
+    MarkupOptions o = markupOptions();
     o.hitTest = true;
     o.point = QPoint(pos.x(), pos.y() + scrollOffset_);
-    o.linkColor = look_.URLColor;
-    o.images = look_.Images;
-    o.pictures = look_.Pictures;
     MarkupResult r;
     if (!DrawMarkup(canvas, texts_[index], area, o, &r))
         return false;

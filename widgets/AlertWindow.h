@@ -29,6 +29,7 @@
 
 #include "AlertLayout.h"
 #include "AlertTypes.h"
+#include "DrawMarkup.h"
 #include "MsgCollection.h"
 #include "MsgScroller.h"
 
@@ -152,6 +153,9 @@ private:
     int positionTextWidth() const;
     // Height of the current message measured in a 4096-pixel-high text area.
     int measureCurrent() const;
+    // The canvas and options every use of the renderer starts from.
+    MarkupCanvas markupCanvas() const;
+    MarkupOptions markupOptions() const;
     // Whether the current message can scroll either way at the present
     // offset; painting and every scroll step decide it afresh.
     void updateScrollState();

@@ -77,17 +77,10 @@ void TAlertWindow::Paint(QPainter& p) {
         QRect area = l.text;
         if (l.text.height() < messageHeight_ && look_.ShowScrollers)
             area.setTop(area.top() - scrollOffset_);
-        MarkupCanvas canvas;
+        MarkupCanvas canvas = markupCanvas();
+        canvas.device = nullptr;
         canvas.painter = &p;
-        canvas.font = look_.Font;
-        canvas.fontColor = look_.FontColor;
-        MarkupOptions o;
-        o.linkColor = look_.URLColor;
-        o.hoverStyle = look_.Hover;
-        o.hoverLink = hoverLink_;
-        o.images = look_.Images;
-        o.pictures = look_.Pictures;
-        o.shadowColor = clGray;
+        MarkupOptions o = markupOptions();
         o.shadowOffset = 1;
         o.blink = true;
         DrawMarkup(canvas, texts_[index], area, o);
