@@ -1,5 +1,7 @@
 #include "AlertDemo.h"
 
+#include "ZefraWindowConfig.h"
+
 #include "AlertWindow.h"
 
 #include <QPainter>
@@ -50,43 +52,8 @@ std::unique_ptr<ImageList> makeIcons() {
 AlertDemo::AlertDemo(QObject* parent) : QObject(parent), icons_(makeIcons()) {
     alert_ = std::make_unique<TFadeAlertWindow>();
     TFadeAlertWindow& a = *alert_;
-    TMsgCollectionItem* message = a.AlertMessages().Add();
-    message->SetImageIndex(1);
-    message->SetTag(0);
-    a.SetAlwaysOnTop(false);
+    ConfigureAsZefraWindow(a);
     a.SetAutoHide(true);
-    a.SetAutoSize(true);
-    a.SetAutoDelete(false);
-    a.SetDisplayTime(10000);
-    a.SetFadeTime(10);
-    a.SetFadeStep(2);
-    a.SetAlphaStart(0);
-    a.SetAlphaEnd(220);
-    a.SetWindowPosition(wpRightBottom);
-    a.SetScreenMarginX(5);
-    a.SetScreenMarginY(5);
-    a.SetMarginX(4);
-    a.SetMarginY(4);
-    a.SetPopupLeft(100);
-    a.SetPopupTop(100);
-    a.SetPopupWidth(300);
-    a.SetPopupHeight(250);
-    a.SetStyle(asOffice2003Classic);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(8);
-    a.SetFont(font);
-    a.SetFontColor(clBlack);
-    a.SetHover(true);
-    a.SetShowScrollers(true);
-    a.SetShowDelete(false);
-    a.SetShowPopup(false);
-    a.SetHintNextBtn(QStringLiteral("Pr\u00f3ximo zefra"));
-    a.SetHintPrevBtn(QStringLiteral("Anterior zefra"));
-    a.SetHintCloseBtn(QStringLiteral("Cerrar zefra"));
-    a.SetHintDeleteBtn(QStringLiteral("Quitar"));
-    a.SetHintPopupBtn(QStringLiteral("Popup"));
-    a.SetPositionFormat(QStringLiteral("%d de %d"));
-    a.SetRegistryKey(QStringLiteral("\\Kovrin"));
     a.SetImages(icons_.get());
 
     cycle_.setSingleShot(false);

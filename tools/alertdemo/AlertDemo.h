@@ -1,9 +1,7 @@
 // A demonstration of the alert window as the program configures it.
 //
-// Builds one TFadeAlertWindow with the program's own settings (lower right,
-// 5-pixel screen margins, fade from 0 to 220 in steps of 2 every 10 ms, ten
-// seconds on screen, auto size, the classic style, Tahoma 8 points, the
-// Spanish button hints) and shows a sample heading and verse wrapped at 40
+// Builds one TFadeAlertWindow configured as the program configures its own
+// (ConfigureAsZefraWindow) and shows a sample heading and verse wrapped at 40
 // characters as the program wraps it. It can step through the ten styles and
 // the six positions. Other pieces of the desktop (a tray icon with a menu
 // that calls ShowNext, for instance) can be added on top through Alert().
