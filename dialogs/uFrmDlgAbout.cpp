@@ -1,5 +1,7 @@
 #include "uFrmDlgAbout.h"
 
+#include "DialogParts.h"
+
 #include "Addresses.h"
 #include "DesktopStyle.h"
 #include "ScrollText.h"
@@ -15,13 +17,6 @@
 namespace mz {
 
 namespace {
-
-QFrame* horizontalLine(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 ScrollFont scrollFont(std::uint32_t bgr) {
     return {desktopFont(QStringLiteral("Tahoma"), 8), colorFromBgr(bgr), {}, {}, {}};

@@ -1,5 +1,8 @@
 #include "uFrmDlgSelLibro.h"
 
+#include "DialogParts.h"
+#include "WaitCursor.h"
+
 #include "DesktopStyle.h"
 #include "QtText.h"
 #include "SelLibroLayout.h"
@@ -16,13 +19,6 @@
 namespace mz {
 
 namespace {
-
-QFrame* horizontalLine(QWidget* parent) {
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 // A testament's heading: its picture, its bold name and a rule from the name
 // to the right edge, all centred on the picture's middle.
@@ -43,25 +39,6 @@ void placeHeading(QLabel* picture, QLabel* name, QFrame* rule, int top, const QS
     const int ruleLeft = name->geometry().right() + 7;
     rule->setGeometry(ruleLeft, top + 15, kSelLibroClientSize.width() - 8 - ruleLeft, 2);
 }
-
-// The hourglass while the dialog is being made: up on construction, taken
-// down once, just before the dialog shows or on the way out if it never does.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { Restore(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-    void Restore() {
-        if (m_set)
-            QApplication::restoreOverrideCursor();
-        m_set = false;
-    }
-
-private:
-    bool m_set = true;
-};
 
 } // namespace
 

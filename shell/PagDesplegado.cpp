@@ -23,15 +23,6 @@ QRadioButton* radio(const QString& caption, const char* name, QWidget* parent) {
     return b;
 }
 
-TSliderSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent) {
-    auto* s = new TSliderSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(min, max);
-    s->setValue(value);
-    s->setAlignment(Qt::AlignRight);
-    return s;
-}
-
 } // namespace
 
 TPagDesplegado::TPagDesplegado(QWidget* parent)
@@ -50,10 +41,10 @@ TPagDesplegado::TPagDesplegado(QWidget* parent)
       rbtFteFavoritos(radio(QStringLiteral("Mis favoritos"), "rbtFteFavoritos", gbxFuente)),
       gbxFrecuencia(new QGroupBox(QStringLiteral(" Frecuencia de desplegado "), this)),
       lblCada(new QLabel(QStringLiteral("Cada"), gbxFrecuencia)),
-      edtHoras(spin(0, 23, 0, "edtHoras", gbxFrecuencia)),
+      edtHoras(TSliderSpinBox::Make(0, 23, 0, "edtHoras", gbxFrecuencia)),
       lblHoras(new QLabel(QStringLiteral("hh"), gbxFrecuencia)),
       lblSeparador(new QLabel(QStringLiteral(":"), gbxFrecuencia)),
-      edtMinutos(spin(0, 59, 15, "edtMinutos", gbxFrecuencia)),
+      edtMinutos(TSliderSpinBox::Make(0, 59, 15, "edtMinutos", gbxFrecuencia)),
       lblMinutos(new QLabel(QStringLiteral("mm"), gbxFrecuencia)) {
     setObjectName(QStringLiteral("pagDesplegado"));
     gbxFuente->setObjectName(QStringLiteral("gbxFuente"));

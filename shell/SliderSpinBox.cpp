@@ -21,6 +21,15 @@ TSliderSpinBox::TSliderSpinBox(QWidget* parent) : QSpinBox(parent) {
     lineEdit()->setCursor(Qt::ArrowCursor);
 }
 
+TSliderSpinBox* TSliderSpinBox::Make(int min, int max, int value, const char* name, QWidget* parent) {
+    auto* s = new TSliderSpinBox(parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(min, max);
+    s->setValue(value);
+    s->setAlignment(Qt::AlignRight);
+    return s;
+}
+
 TSliderSpinBox::~TSliderSpinBox() {
     // A pop-up is a window of its own; it goes with the box.
     delete popup_.data();

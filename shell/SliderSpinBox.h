@@ -24,6 +24,8 @@ public:
     static constexpr int kSliderLength = 100;
 
     explicit TSliderSpinBox(QWidget* parent = nullptr);
+    // A box of the range, at the value, named for finding it, right-aligned.
+    static TSliderSpinBox* Make(int min, int max, int value, const char* name, QWidget* parent);
     ~TSliderSpinBox() override;
 
     // Opens the pop-up slider below the box, set to the box's range and value.

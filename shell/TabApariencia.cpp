@@ -28,15 +28,6 @@ QComboBox* list(const QStringList& items, const char* name, QWidget* parent) {
     return c;
 }
 
-TSliderSpinBox* spin(int min, int max, int value, const char* name, QWidget* parent) {
-    auto* s = new TSliderSpinBox(parent);
-    s->setObjectName(QLatin1String(name));
-    s->setRange(min, max);
-    s->setValue(value);
-    s->setAlignment(Qt::AlignRight);
-    return s;
-}
-
 } // namespace
 
 QStringList TTabApariencia::StyleItems() {
@@ -75,12 +66,12 @@ TTabApariencia::TTabApariencia(QWidget* parent)
       cbxEstilo(list(StyleItems(), "cbxEstilo", this)), imgIcnWnd(new QLabel(this)),
       btnIcnWnd(new QPushButton(QStringLiteral("Icono..."), this)),
       lblAncho(new QLabel(QStringLiteral("Ancho caract."), this)),
-      edtAncho(spin(25, 75, 40, "edtAncho", this)),
+      edtAncho(TSliderSpinBox::Make(25, 75, 40, "edtAncho", this)),
       gbxZefraWnd(new QGroupBox(QStringLiteral(" Posici\u00f3n y auto cerrado "), this)),
       lblPosicion(new QLabel(QStringLiteral("Posici\u00f3n"), gbxZefraWnd)),
       cbxPosicion(list(PositionItems(), "cbxPosicion", gbxZefraWnd)),
       cbxAutoHide(new QCheckBox(QStringLiteral("Auto cerrado"), gbxZefraWnd)),
-      edtDisplayTime(spin(5, 60, 10, "edtDisplayTime", gbxZefraWnd)),
+      edtDisplayTime(TSliderSpinBox::Make(5, 60, 10, "edtDisplayTime", gbxZefraWnd)),
       lblmseg(new QLabel(QStringLiteral("Seg."), gbxZefraWnd)) {
     setObjectName(QStringLiteral("tabApariencia"));
     imgZefraWnd->setObjectName(QStringLiteral("imgZefraWnd"));

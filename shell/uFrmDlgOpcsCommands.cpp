@@ -1,6 +1,8 @@
 // The tray menu's commands and the options pages' handlers of TfrmDlgOpcs.
 #include "uFrmDlgOpcs.h"
 
+#include "WaitCursor.h"
+
 #include "Addresses.h"
 #include "DisplaySettings.h"
 #include "FadeAlertWindow.h"
@@ -32,25 +34,7 @@
 
 namespace mz {
 
-namespace {
-
-// The wait cursor for as long as it lives, or until Restore.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { Restore(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-    void Restore() {
-        if (std::exchange(on_, false))
-            QApplication::restoreOverrideCursor();
-    }
-
-private:
-    bool on_ = true;
-};
-
-} // namespace
+namespace {} // namespace
 
 // The tray menu ------------------------------------------------------------------
 
