@@ -18,11 +18,13 @@ std::string WithSeparator(const QString& dir) {
 
 } // namespace
 
-std::string ExecutableDirectory() { return WithSeparator(QCoreApplication::applicationDirPath()); }
+std::string ExecutableDirectory() {
+    return WithSeparator(QCoreApplication::applicationDirPath());
+}
 
 std::string SharedDataDirectory() {
-    const QString shared =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../../share/") + QLatin1String(kProgramName);
+    const QString shared = QCoreApplication::applicationDirPath() + QStringLiteral("/../../share/") +
+                           QLatin1String(kProgramName);
     if (!QFileInfo(shared).isDir())
         return {};
     return WithSeparator(QFileInfo(shared).canonicalFilePath());

@@ -1,5 +1,5 @@
-#include "QtText.h"
 #include "Win1252.h"
+#include "QtText.h"
 
 #include <gtest/gtest.h>
 
@@ -46,11 +46,11 @@ TEST(Win1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
         const char* utf8;
         const char* expected;
     } cases[] = {
-        {"\xCE\xB1\xCE\xB2", "??"},        // Greek letters
-        {"a\xF0\x9F\x98\x80z", "a?z"},     // outside the BMP: one '?', not two
-        {"\xC3", "?"},                     // cut sequence
-        {"\xE0\x80\x80", "???"},           // over-long form
-        {"\xC2\x85", "?"},                 // C1 control the code page does not define
+        {"\xCE\xB1\xCE\xB2", "??"},    // Greek letters
+        {"a\xF0\x9F\x98\x80z", "a?z"}, // outside the BMP: one '?', not two
+        {"\xC3", "?"},                 // cut sequence
+        {"\xE0\x80\x80", "???"},       // over-long form
+        {"\xC2\x85", "?"},             // C1 control the code page does not define
     };
     for (const auto& c : cases) {
         bool lossless = true;
