@@ -29,7 +29,7 @@ mz_desktop_start() {
     printf '%s' "$ini" > "$work/lib/morvek-zefra/Kovrin.ini"
 
     local display=:$((base + RANDOM % 9))
-    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb=$!
     sleep 1
     DISPLAY=$display trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &

@@ -78,7 +78,9 @@ public:
         return std::nullopt;
     }
 
-    // Starts Xvfb on the first free display from `firstDisplay` on.
+    // Starts Xvfb on the first free display from `firstDisplay` on. The
+    // server must not reset when its last client leaves: the readiness probe
+    // is such a client, and a tray host connecting during the reset fails.
     bool StartXvfb(int firstDisplay, QSize size = QSize(1280, 800)) {
         if (!runtimeDir_.isValid())
             return false;
@@ -88,7 +90,7 @@ public:
             xvfb_->setProcessChannelMode(QProcess::MergedChannels);
             xvfb_->start("Xvfb", {display_, "-screen", "0",
                                   QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()),
-                                  "-nolisten", "tcp"});
+                                  "-nolisten", "tcp", "-noreset"});
             if (!xvfb_->waitForStarted(kStartTimeoutMs))
                 return false;
             // Either our server answers, or it gives up because the display is
@@ -109,17 +111,27 @@ public:
     }
 
     // Starts trayer at an edge of the screen ("bottom", "top") and waits for
-    // its panel.
+    // its panel. A tray host that gives up at once is started again once.
     bool StartTrayer(const QString& edge = QStringLiteral("bottom")) {
-        trayer_ = NewChild();
-        trayer_->setProcessEnvironment(Env());
-        trayer_->setProcessChannelMode(QProcess::MergedChannels);
-        trayer_->start("trayer",
-                       {"--edge", edge, "--align", "right", "--widthtype", "request", "--height", "24"});
-        if (!trayer_->waitForStarted(kStartTimeoutMs))
-            return false;
-        return WaitFor([&] { return Panel().has_value(); }, kStartTimeoutMs);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            trayer_ = NewChild();
+            trayer_->setProcessEnvironment(Env());
+            trayer_->setProcessChannelMode(QProcess::MergedChannels);
+            trayer_->start("trayer",
+                           {"--edge", edge, "--align", "right", "--widthtype", "request", "--height", "24"});
+            if (!trayer_->waitForStarted(kStartTimeoutMs))
+                return false;
+            if (WaitFor([&] { return trayer_->waitForFinished(10) || Panel().has_value(); },
+                        kStartTimeoutMs) &&
+                trayer_->state() == QProcess::Running)
+                return true;
+            trayerOutput_ += QString::fromLocal8Bit(trayer_->readAll());
+            Stop(trayer_);
+        }
+        return false;
     }
+    // What trayer said before it gave up, for a failure message.
+    const QString& TrayerOutput() const { return trayerOutput_; }
     void StopTrayer() { Stop(trayer_); }
 
     void Shutdown() {
@@ -209,6 +221,7 @@ private:
 
     QTemporaryDir runtimeDir_;
     QString display_;
+    QString trayerOutput_;
     std::unique_ptr<QProcess> xvfb_, trayer_;
 };
 

@@ -58,7 +58,8 @@ protected:
         ASSERT_TRUE(installed_.ok());
         ASSERT_TRUE(desk_.StartXvfb(150, kScreen)) << "no free display for Xvfb";
         // The tray at the top, so nothing lies over the popup's corner.
-        ASSERT_TRUE(desk_.StartTrayer(QStringLiteral("top"))) << "trayer never showed";
+        ASSERT_TRUE(desk_.StartTrayer(QStringLiteral("top")))
+            << "trayer never showed: " << desk_.TrayerOutput().toStdString();
     }
     void TearDown() override {
         Stop(program_);

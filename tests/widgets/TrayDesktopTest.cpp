@@ -20,7 +20,7 @@ protected:
             GTEST_SKIP() << *tool << " is not installed (scripts/setup installs it)";
         // Displays 130 to 139 first; beyond them only when all are taken.
         ASSERT_TRUE(desk_.StartXvfb(130)) << "no free display for Xvfb";
-        ASSERT_TRUE(desk_.StartTrayer()) << "trayer never showed";
+        ASSERT_TRUE(desk_.StartTrayer()) << "trayer never showed: " << desk_.TrayerOutput().toStdString();
         startProbe();
         ASSERT_TRUE(waitForLine("startup", kStartTimeoutMs)) << allLines();
         ASSERT_TRUE(waitDocked()) << allLines();
