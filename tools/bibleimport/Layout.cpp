@@ -1,5 +1,8 @@
 #include "Layout.h"
 
+#include "LibPBbl.h"
+#include "Win1252.h"
+
 #include <numeric>
 
 namespace mz::bibleimport {
@@ -67,74 +70,23 @@ std::string Layout::verseId(const VerseRef& r) const {
 }
 
 const std::array<TableBook, 66>& tableBooks() {
-    static const std::array<TableBook, 66> kBooks = {{
-        {"Gn", "Gen", "Génesis", 50, 1, 1533},
-        {"Ex", "Exod", "Exodo", 40, 1534, 1213},
-        {"Lv", "Lev", "Levítico", 27, 2747, 859},
-        {"Nm", "Num", "Números", 36, 3606, 1288},
-        {"Dt", "Deut", "Deuteronomio", 34, 4894, 959},
-        {"Jos", "Josh", "Josué", 24, 5853, 658},
-        {"Jue", "Judg", "Jueces", 21, 6511, 618},
-        {"Rt", "Ruth", "Rut", 4, 7129, 85},
-        {"1S", "1Sam", "1 Samuel", 31, 7214, 810},
-        {"2S", "2Sam", "2 Samuel", 24, 8024, 695},
-        {"1R", "1Kgs", "1 Reyes", 22, 8719, 816},
-        {"2R", "2Kgs", "2 Reyes", 25, 9535, 719},
-        {"1Cr", "1Chr", "1 Crónicas", 29, 10254, 942},
-        {"2Cr", "2Chr", "2 Crónicas", 36, 11196, 822},
-        {"Esd", "Ezra", "Esdras", 10, 12018, 280},
-        {"Neh", "Neh", "Nehemías", 13, 12298, 406},
-        {"Est", "Esth", "Ester", 10, 12704, 167},
-        {"Job", "Job", "Job", 42, 12871, 1070},
-        {"Sal", "Ps", "Salmos", 150, 13941, 2462},
-        {"Pr", "Prov", "Proverbios", 31, 16403, 915},
-        {"Ec", "Eccl", "Eclesiastés", 12, 17318, 222},
-        {"Cnt", "Song", "Cantares", 8, 17540, 117},
-        {"Is", "Isa", "Isaías", 66, 17657, 1292},
-        {"Jer", "Jer", "Jeremías", 52, 18949, 1364},
-        {"Lm", "Lam", "Lamentaciones", 5, 20313, 154},
-        {"Ez", "Ezek", "Ezequiel", 48, 20467, 1273},
-        {"Dn", "Dan", "Daniel", 12, 21740, 357},
-        {"Os", "Hos", "Oseas", 14, 22097, 197},
-        {"Jl", "Joel", "Joel", 3, 22294, 73},
-        {"Am", "Amos", "Amós", 9, 22367, 146},
-        {"Abd", "Obad", "Abdías", 1, 22513, 21},
-        {"Jon", "Jonah", "Jonás", 4, 22534, 48},
-        {"Miq", "Mic", "Miqueas", 7, 22582, 105},
-        {"Nah", "Nah", "Nahúm", 3, 22687, 47},
-        {"Hab", "Hab", "Habacuc", 3, 22734, 56},
-        {"Sof", "Zeph", "Sofonías", 3, 22790, 53},
-        {"Hag", "Hag", "Hageo", 2, 22843, 38},
-        {"Zac", "Zech", "Zacarías", 14, 22881, 211},
-        {"Mal", "Mal", "Malaquías", 4, 23092, 55},
-        {"Mt", "Matt", "San Mateo", 28, 23147, 1071},
-        {"Mc", "Mark", "San Marcos", 16, 24218, 678},
-        {"Lc", "Luke", "San Lucas", 24, 24896, 1151},
-        {"Jn", "John", "San Juan", 21, 26047, 879},
-        {"Hch", "Acts", "Hechos", 28, 26926, 1007},
-        {"Ro", "Rom", "Romanos", 16, 27933, 433},
-        {"1Co", "1Cor", "1 Corintios", 16, 28366, 437},
-        {"2Co", "2Cor", "2 Corintios", 13, 28803, 258},
-        {"Gl", "Gal", "Gálatas", 6, 29061, 149},
-        {"Ef", "Eph", "Efesios", 6, 29210, 155},
-        {"Flp", "Phil", "Filipenses", 4, 29365, 104},
-        {"Col", "Col", "Colosenses", 4, 29469, 95},
-        {"1Ts", "1Thess", "1 Tesalonicenses", 5, 29564, 89},
-        {"2Ts", "2Thess", "2 Tesalonicenses", 3, 29653, 47},
-        {"1Ti", "1Tim", "1 Timoteo", 6, 29700, 113},
-        {"2Ti", "2Tim", "2 Timoteo", 4, 29813, 83},
-        {"Tit", "Titus", "Tito", 3, 29896, 46},
-        {"Flm", "Phlm", "Filemón", 1, 29942, 25},
-        {"Heb", "Heb", "Hebreos", 13, 29967, 303},
-        {"Stg", "Jas", "Santiago", 5, 30270, 108},
-        {"1P", "1Pet", "1 San Pedro", 5, 30378, 106},
-        {"2P", "2Pet", "2 San Pedro", 3, 30484, 61},
-        {"1Jn", "1John", "1 San Juan", 5, 30545, 105},
-        {"2Jn", "2John", "2 San Juan", 1, 30650, 13},
-        {"3Jn", "3John", "3 San Juan", 1, 30663, 15},
-        {"Jud", "Jude", "San Judas", 1, 30678, 25},
-        {"Ap", "Rev", "Apocalipsis", 22, 30703, 404},
-    }};
+    // The program's own book table, with the name SWORD gives each book.
+    static constexpr std::array<const char*, 66> kOsis = {
+        "Gen",   "Exod", "Lev",  "Num",  "Deut", "Josh", "Judg",  "Ruth",   "1Sam",   "2Sam",  "1Kgs",
+        "2Kgs",  "1Chr", "2Chr", "Ezra", "Neh",  "Esth", "Job",   "Ps",     "Prov",   "Eccl",  "Song",
+        "Isa",   "Jer",  "Lam",  "Ezek", "Dan",  "Hos",  "Joel",  "Amos",   "Obad",   "Jonah", "Mic",
+        "Nah",   "Hab",  "Zeph", "Hag",  "Zech", "Mal",  "Matt",  "Mark",   "Luke",   "John",  "Acts",
+        "Rom",   "1Cor", "2Cor", "Gal",  "Eph",  "Phil", "Col",   "1Thess", "2Thess", "1Tim",  "2Tim",
+        "Titus", "Phlm", "Heb",  "Jas",  "1Pet", "2Pet", "1John", "2John",  "3John",  "Jude",  "Rev"};
+    static const std::array<TableBook, 66> kBooks = [] {
+        std::array<TableBook, 66> books;
+        for (size_t i = 0; i < books.size(); ++i) {
+            const TLibro& l = Libros[i];
+            books[i] = TableBook{std::string(l.Abrev), kOsis[i],   cp1252ToUtf8(l.Nombre),
+                                 l.Capitulos,          l.PrimerID, l.NumVersos};
+        }
+        return books;
+    }();
     return kBooks;
 }
 
@@ -154,7 +106,7 @@ constexpr ChapterSize kTableChapters[] = {{"Sal", 47, 10}, {"2Co", 13, 15}, {"1P
 std::optional<Layout> standardLayout(const VersificationSizes& kingJames, std::string& error) {
     std::vector<LayoutBook> books;
     std::string differ;
-    auto note = [&differ](const char* name, const std::string& what) {
+    auto note = [&differ](const std::string& name, const std::string& what) {
         differ += differ.empty() ? "" : ", ";
         differ += std::string(name) + " (" + what + ")";
     };

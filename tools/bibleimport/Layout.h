@@ -6,8 +6,9 @@
 // name SWORD modules give it, its Spanish name for messages and the number of
 // verses of every chapter; IDs follow from the order alone.
 //
-// `tableBooks()` is the fixed book table the program relies on: abbreviation,
-// chapter count, first ID and verse count of each book. `standardLayout()`
+// `tableBooks()` is the fixed book table the program relies on (its book
+// catalogue): abbreviation, chapter count, first ID and verse count of each
+// book, with the book's OSIS name. `standardLayout()`
 // builds the full chapter layout from the King James chapter sizes, which the
 // Reina-Valera editions follow, with the table's four differences from them:
 // Sal 47 has 10 verses (the Spanish editions number the last clause of 47:9
@@ -77,9 +78,9 @@ private:
 };
 
 struct TableBook {
-    const char* abbr;
-    const char* osis;
-    const char* name; // UTF-8
+    std::string abbr;
+    std::string osis;
+    std::string name; // UTF-8
     int chapters;
     int firstId;
     int verses;
