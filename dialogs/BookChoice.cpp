@@ -1,7 +1,7 @@
-#include "BookChoice.h"
+#include "dialogs/BookChoice.h"
 
-#include "LibPBbl.h"
-#include "QtText.h"
+#include "platform/QtText.h"
+#include "scripture/LibPBbl.h"
 
 namespace mz {
 

@@ -1,4 +1,4 @@
-#include "ScrollText.h"
+#include "dialogs/ScrollText.h"
 
 #include <QLinearGradient>
 #include <QPainter>

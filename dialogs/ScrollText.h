@@ -12,8 +12,8 @@
 // A QObject of the user-interface thread; its parent owns it.
 #pragma once
 
-#include "ScrollTextModel.h"
-#include "ServiceTimer.h"
+#include "dialogs/ScrollTextModel.h"
+#include "dialogs/ServiceTimer.h"
 
 #include <QTimer>
 #include <QWidget>

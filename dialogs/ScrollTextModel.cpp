@@ -1,4 +1,4 @@
-#include "ScrollTextModel.h"
+#include "dialogs/ScrollTextModel.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
-#include "SelLibroLayout.h"
+#include "dialogs/SelLibroLayout.h"
 
-#include "LibPBbl.h"
+#include "scripture/LibPBbl.h"
 
 #include <algorithm>
 #include <string_view>

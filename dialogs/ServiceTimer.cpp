@@ -1,4 +1,4 @@
-#include "ServiceTimer.h"
+#include "dialogs/ServiceTimer.h"
 
 #include <utility>
 

@@ -11,7 +11,7 @@
 // uses, so that it goes first. Used from the thread that made it.
 #pragma once
 
-#include "TimerService.h"
+#include "dialogs/TimerService.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "TimerClock.h"
+#include "dialogs/TimerClock.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "TimerSchedule.h"
+#include "dialogs/TimerSchedule.h"
 
 #include <algorithm>
 

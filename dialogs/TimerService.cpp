@@ -1,4 +1,4 @@
-#include "TimerService.h"
+#include "dialogs/TimerService.h"
 
 #include <QMetaObject>
 #include <QObject>

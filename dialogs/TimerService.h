@@ -24,8 +24,8 @@
 // stop its own timer.
 #pragma once
 
-#include "TimerClock.h"
-#include "TimerSchedule.h"
+#include "dialogs/TimerClock.h"
+#include "dialogs/TimerSchedule.h"
 
 #include <condition_variable>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "VersionInfo.h"
+#include "dialogs/VersionInfo.h"
 
-#include "ProgramVersion.h"
+#include "dialogs/ProgramVersion.h"
 
 #include <utility>
 

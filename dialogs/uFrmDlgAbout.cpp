@@ -1,10 +1,10 @@
-#include "uFrmDlgAbout.h"
+#include "dialogs/uFrmDlgAbout.h"
 
-#include "DialogParts.h"
+#include "dialogs/DialogParts.h"
 
-#include "Addresses.h"
-#include "DesktopStyle.h"
-#include "ScrollText.h"
+#include "dialogs/ScrollText.h"
+#include "platform/DesktopStyle.h"
+#include "shell/Addresses.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -9,7 +9,7 @@
 // A QObject of the user-interface thread; its controls are its children.
 #pragma once
 
-#include "VersionInfo.h"
+#include "dialogs/VersionInfo.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,11 +1,11 @@
-#include "uFrmDlgSelLibro.h"
+#include "dialogs/uFrmDlgSelLibro.h"
 
-#include "DialogParts.h"
-#include "WaitCursor.h"
+#include "dialogs/DialogParts.h"
+#include "platform/WaitCursor.h"
 
-#include "DesktopStyle.h"
-#include "QtText.h"
-#include "SelLibroLayout.h"
+#include "dialogs/SelLibroLayout.h"
+#include "platform/DesktopStyle.h"
+#include "platform/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -15,8 +15,8 @@
 // QObjects of the user-interface thread.
 #pragma once
 
-#include "BookChoice.h"
-#include "LibPBbl.h"
+#include "dialogs/BookChoice.h"
+#include "scripture/LibPBbl.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "DesktopStyle.h"
+#include "platform/DesktopStyle.h"
 
 #include <array>
 

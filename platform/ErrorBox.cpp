@@ -1,4 +1,4 @@
-#include "ErrorBox.h"
+#include "platform/ErrorBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

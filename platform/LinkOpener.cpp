@@ -1,4 +1,4 @@
-#include "LinkOpener.h"
+#include "platform/LinkOpener.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "OpenDocument.h"
+#include "platform/OpenDocument.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ProgramDirs.h"
+#include "platform/ProgramDirs.h"
 
 #include <QCoreApplication>
 #include <QDir>

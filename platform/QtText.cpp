@@ -1,6 +1,6 @@
-#include "QtText.h"
+#include "platform/QtText.h"
 
-#include "Win1252.h"
+#include "platform/Win1252.h"
 
 namespace mz {
 

@@ -1,4 +1,4 @@
-#include "QuestionBox.h"
+#include "platform/QuestionBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "UserStore.h"
+#include "platform/UserStore.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "WindowOpacity.h"
+#include "platform/WindowOpacity.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "Brkapart.h"
+#include "scripture/Brkapart.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "FileLayer.h"
+#include "scripture/FileLayer.h"
 
 #include <atomic>
 #include <cerrno>

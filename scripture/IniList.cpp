@@ -1,4 +1,4 @@
-#include "IniList.h"
+#include "scripture/IniList.h"
 
 #include <algorithm>
 #include <limits>

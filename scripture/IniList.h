@@ -39,7 +39,7 @@
 // One thread at a time; no lock.
 #pragma once
 
-#include "FileLayer.h"
+#include "scripture/FileLayer.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "LibPBbl.h"
+#include "scripture/LibPBbl.h"
 
 #include <algorithm>
 #include <chrono>

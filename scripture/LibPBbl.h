@@ -21,7 +21,7 @@
 // shared and not re-entrant.
 #pragma once
 
-#include "Brkapart.h"
+#include "scripture/Brkapart.h"
 
 #include <array>
 #include <cstddef>

@@ -7,7 +7,7 @@
 // to a temporary file and renamed into place, so a failed run leaves no
 // half-written output that the build could take for up to date. On a fault it
 // prints "file:line: what" and exits with status 1.
-#include "PasajesSource.h"
+#include "scripture/PasajesSource.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "PasajesSource.h"
+#include "scripture/PasajesSource.h"
 
-#include "Win1252.h"
+#include "platform/Win1252.h"
 
 #include <cstdio>
 
@@ -100,7 +100,7 @@ bool ParsePasajesSource(std::string_view utf8, std::string_view fileName, std::v
 
 std::string EmitPasajesCpp(std::string_view ns, const std::vector<TablaFuente>& tables) {
     std::string out = "// Generated at build time from the catalogue source files. Do not edit.\n"
-                      "#include \"uPasajes.h\"\n\n"
+                      "#include \"scripture/uPasajes.h\"\n\n"
                       "namespace " +
                       std::string(ns) + " {\n\nnamespace {\n";
     for (const TablaFuente& t : tables) {

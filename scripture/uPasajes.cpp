@@ -1,4 +1,4 @@
-#include "uPasajes.h"
+#include "scripture/uPasajes.h"
 
 namespace mz {
 

@@ -1,4 +1,4 @@
-#include "uPrmApp.h"
+#include "scripture/uPrmApp.h"
 
 #include <climits>
 #include <unistd.h>

@@ -20,7 +20,7 @@
 // User-interface thread only: the record and the list have no lock.
 #pragma once
 
-#include "IniList.h"
+#include "scripture/IniList.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "DisplaySettings.h"
+#include "shell/DisplaySettings.h"
 
 #include <algorithm>
 

@@ -23,8 +23,8 @@
 // Plain values and functions without state; any thread.
 #pragma once
 
-#include "PassageSource.h"
-#include "uPrmApp.h"
+#include "scripture/uPrmApp.h"
+#include "shell/PassageSource.h"
 
 #include <cstdint>
 #include <optional>

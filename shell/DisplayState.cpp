@@ -1,4 +1,4 @@
-#include "DisplayState.h"
+#include "shell/DisplayState.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "DisplayTick.h"
+#include "shell/DisplayTick.h"
 
-#include "LibPBbl.h"
-#include "PassageComposer.h"
-#include "XmlSqlDb.h"
+#include "scripture/LibPBbl.h"
+#include "shell/PassageComposer.h"
+#include "sqlxml/XmlSqlDb.h"
 
 namespace mz {
 

@@ -23,8 +23,8 @@
 // hides); a favourites tick sets it back to WindowsDir itself, failure or not.
 #pragma once
 
-#include "PassageSource.h"
-#include "uPasajes.h"
+#include "scripture/uPasajes.h"
+#include "shell/PassageSource.h"
 
 #include <cstddef>
 #include <functional>

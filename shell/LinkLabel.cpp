@@ -1,9 +1,9 @@
-#include "LinkLabel.h"
+#include "shell/LinkLabel.h"
 
-#include "Addresses.h"
-#include "DesktopStyle.h"
-#include "ErrorBox.h"
-#include "LinkOpener.h"
+#include "platform/DesktopStyle.h"
+#include "platform/ErrorBox.h"
+#include "platform/LinkOpener.h"
+#include "shell/Addresses.h"
 
 #include <QAction>
 #include <QEnterEvent>

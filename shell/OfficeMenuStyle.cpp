@@ -1,7 +1,7 @@
-#include "OfficeMenuStyle.h"
+#include "shell/OfficeMenuStyle.h"
 
-#include "DesktopStyle.h"
-#include "SystemColors.h"
+#include "platform/DesktopStyle.h"
+#include "platform/SystemColors.h"
 
 #include <QApplication>
 #include <QLinearGradient>

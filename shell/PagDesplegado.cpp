@@ -1,9 +1,9 @@
-#include "PagDesplegado.h"
+#include "shell/PagDesplegado.h"
 
-#include "DesktopStyle.h"
-#include "LinkLabel.h"
-#include "QtText.h"
-#include "SliderSpinBox.h"
+#include "platform/DesktopStyle.h"
+#include "platform/QtText.h"
+#include "shell/LinkLabel.h"
+#include "shell/SliderSpinBox.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

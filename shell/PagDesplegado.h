@@ -15,7 +15,7 @@
 // control owns it.
 #pragma once
 
-#include "PassageSource.h"
+#include "shell/PassageSource.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "PassageComposer.h"
+#include "shell/PassageComposer.h"
 
-#include "Eval.h"
-#include "LibPBbl.h"
-#include "Win1252.h"
-#include "XmlSqlDb.h"
+#include "platform/Win1252.h"
+#include "scripture/LibPBbl.h"
+#include "sqlxml/Eval.h"
+#include "sqlxml/XmlSqlDb.h"
 
 #include <algorithm>
 

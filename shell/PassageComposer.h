@@ -27,7 +27,7 @@
 // Not copyable; one thread (the user-interface thread).
 #pragma once
 
-#include "Brkapart.h"
+#include "scripture/Brkapart.h"
 
 #include <stdexcept>
 #include <string>

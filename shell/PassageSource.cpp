@@ -1,4 +1,4 @@
-#include "PassageSource.h"
+#include "shell/PassageSource.h"
 
 namespace mz {
 

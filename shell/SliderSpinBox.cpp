@@ -1,4 +1,4 @@
-#include "SliderSpinBox.h"
+#include "shell/SliderSpinBox.h"
 
 #include <QEvent>
 #include <QFrame>

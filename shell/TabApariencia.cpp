@@ -1,6 +1,6 @@
-#include "TabApariencia.h"
+#include "shell/TabApariencia.h"
 
-#include "SliderSpinBox.h"
+#include "shell/SliderSpinBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "TrayMenu.h"
+#include "shell/TrayMenu.h"
 
-#include "ImageList.h"
-#include "OfficeMenuStyle.h"
+#include "shell/OfficeMenuStyle.h"
+#include "widgets/ImageList.h"
 
 #include <QAction>
 #include <QIcon>

@@ -1,8 +1,8 @@
 // The program: a passage of the Bible, now and then, at the corner of the
 // screen. It lives in the tray; its controller is TfrmDlgOpcs.
-#include "ProgramDirs.h"
-#include "uFrmDlgOpcs.h"
-#include "uPrmApp.h"
+#include "platform/ProgramDirs.h"
+#include "scripture/uPrmApp.h"
+#include "shell/uFrmDlgOpcs.h"
 
 #include <QApplication>
 #include <QIcon>

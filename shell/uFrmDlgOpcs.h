@@ -44,12 +44,12 @@
 // user-interface thread; its components are its children or members.
 #pragma once
 
-#include "DisplayState.h"
-#include "DisplayTick.h"
-#include "ImageList.h"
-#include "PassageComposer.h"
-#include "TrayIconLogic.h"
-#include "XmlSqlDb.h"
+#include "shell/DisplayState.h"
+#include "shell/DisplayTick.h"
+#include "shell/PassageComposer.h"
+#include "sqlxml/XmlSqlDb.h"
+#include "widgets/ImageList.h"
+#include "widgets/TrayIconLogic.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,22 +1,22 @@
 // The tray menu's commands and the options pages' handlers of TfrmDlgOpcs.
-#include "uFrmDlgOpcs.h"
+#include "shell/uFrmDlgOpcs.h"
 
-#include "WaitCursor.h"
+#include "platform/WaitCursor.h"
 
-#include "Addresses.h"
-#include "DisplaySettings.h"
-#include "FadeAlertWindow.h"
-#include "LinkLabel.h"
-#include "LinkOpener.h"
-#include "NotifyTrayIcon.h"
-#include "PagDesplegado.h"
-#include "QtText.h"
-#include "SliderSpinBox.h"
-#include "TabApariencia.h"
-#include "TrayMenu.h"
-#include "uFrmDlgAbout.h"
-#include "uFrmDlgSelLibro.h"
-#include "uPrmApp.h"
+#include "dialogs/uFrmDlgAbout.h"
+#include "dialogs/uFrmDlgSelLibro.h"
+#include "platform/LinkOpener.h"
+#include "platform/QtText.h"
+#include "scripture/uPrmApp.h"
+#include "shell/Addresses.h"
+#include "shell/DisplaySettings.h"
+#include "shell/LinkLabel.h"
+#include "shell/PagDesplegado.h"
+#include "shell/SliderSpinBox.h"
+#include "shell/TabApariencia.h"
+#include "shell/TrayMenu.h"
+#include "widgets/FadeAlertWindow.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QApplication>

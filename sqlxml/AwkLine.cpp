@@ -1,4 +1,4 @@
-#include "AwkLine.h"
+#include "sqlxml/AwkLine.h"
 
 namespace mz {
 

@@ -16,8 +16,8 @@
 // statement, which keeps them alive while it scans. One thread.
 #pragma once
 
-#include "LogFile.h"
-#include "SqlParser.h"
+#include "sqlxml/LogFile.h"
+#include "sqlxml/SqlParser.h"
 
 #include <optional>
 #include <string>

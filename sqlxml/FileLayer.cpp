@@ -1,4 +1,4 @@
-#include "FileLayer.h"
+#include "sqlxml/FileLayer.h"
 
 #include <cerrno>
 #include <cstdio>

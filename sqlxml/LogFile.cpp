@@ -1,4 +1,4 @@
-#include "LogFile.h"
+#include "sqlxml/LogFile.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "Rewrite.h"
+#include "sqlxml/Rewrite.h"
 
 namespace mz {
 

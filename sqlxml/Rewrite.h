@@ -16,8 +16,8 @@
 // One thread; the file layer is borrowed.
 #pragma once
 
-#include "FileLayer.h"
-#include "TableFile.h"
+#include "sqlxml/FileLayer.h"
+#include "sqlxml/TableFile.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "SqlExec.h"
+#include "sqlxml/SqlExec.h"
 
-#include "AwkLine.h"
-#include "Eval.h"
-#include "Rewrite.h"
-#include "TableFile.h"
+#include "sqlxml/AwkLine.h"
+#include "sqlxml/Eval.h"
+#include "sqlxml/Rewrite.h"
+#include "sqlxml/TableFile.h"
 
 #include <algorithm>
 #include <memory>

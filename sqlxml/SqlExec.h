@@ -22,7 +22,7 @@
 // values from one statement to the next. One thread.
 #pragma once
 
-#include "StrGrid.h"
+#include "sqlxml/StrGrid.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "StrGrid.h"
+#include "sqlxml/StrGrid.h"
 
-#include "AwkLine.h"
-#include "SqlExec.h"
+#include "sqlxml/AwkLine.h"
+#include "sqlxml/SqlExec.h"
 
 #include <charconv>
 #include <stdexcept>

@@ -14,9 +14,9 @@
 // layer; both are borrowed and must outlive it. One thread.
 #pragma once
 
-#include "FileLayer.h"
-#include "LogFile.h"
-#include "SqlParser.h"
+#include "sqlxml/FileLayer.h"
+#include "sqlxml/LogFile.h"
+#include "sqlxml/SqlParser.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "TableFile.h"
+#include "sqlxml/TableFile.h"
 
 #include <algorithm>
 #include <cstring>

@@ -37,7 +37,7 @@
 // Both belong to the statement that uses them, on one thread.
 #pragma once
 
-#include "FileLayer.h"
+#include "sqlxml/FileLayer.h"
 
 #include <cstdint>
 #include <functional>

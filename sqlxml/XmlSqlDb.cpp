@@ -1,6 +1,6 @@
-#include "XmlSqlDb.h"
+#include "sqlxml/XmlSqlDb.h"
 
-#include "Eval.h"
+#include "sqlxml/Eval.h"
 
 #include <algorithm>
 #include <unistd.h>

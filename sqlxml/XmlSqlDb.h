@@ -27,9 +27,9 @@
 // one thread (the user-interface thread in the program).
 #pragma once
 
-#include "FileLayer.h"
-#include "LogFile.h"
-#include "StrGrid.h"
+#include "sqlxml/FileLayer.h"
+#include "sqlxml/LogFile.h"
+#include "sqlxml/StrGrid.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "AlertLayout.h"
+#include "widgets/AlertLayout.h"
 
 #include <algorithm>
 

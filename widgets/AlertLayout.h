@@ -7,7 +7,7 @@
 // QRects covering exactly the pixels inside.
 #pragma once
 
-#include "AlertTypes.h"
+#include "widgets/AlertTypes.h"
 
 #include <QPoint>
 #include <QRect>

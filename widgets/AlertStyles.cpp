@@ -1,4 +1,4 @@
-#include "AlertStyles.h"
+#include "widgets/AlertStyles.h"
 
 namespace mz {
 

@@ -2,7 +2,7 @@
 // desktop's visual theme. Pure functions; any thread.
 #pragma once
 
-#include "AlertTypes.h"
+#include "widgets/AlertTypes.h"
 
 #include <QString>
 

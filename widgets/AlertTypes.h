@@ -4,7 +4,7 @@
 // copies into its popup. Plain values; any thread may copy them.
 #pragma once
 
-#include "Colors.h"
+#include "widgets/Colors.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "AlertWindow.h"
+#include "widgets/AlertWindow.h"
 
-#include "DrawMarkup.h"
-#include "ImageList.h"
-#include "OpenDocument.h"
+#include "platform/OpenDocument.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/ImageList.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -27,11 +27,11 @@
 // User-interface thread only.
 #pragma once
 
-#include "AlertLayout.h"
-#include "AlertTypes.h"
-#include "DrawMarkup.h"
-#include "MsgCollection.h"
-#include "MsgScroller.h"
+#include "widgets/AlertLayout.h"
+#include "widgets/AlertTypes.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/MsgCollection.h"
+#include "widgets/MsgScroller.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "AlertWindow.h"
+#include "widgets/AlertWindow.h"
 
-#include "DrawMarkup.h"
-#include "Drawing.h"
-#include "ImageList.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/Drawing.h"
+#include "widgets/ImageList.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "Colors.h"
+#include "widgets/Colors.h"
 
-#include "SystemColors.h"
+#include "platform/SystemColors.h"
 
 #include <array>
 #include <string_view>

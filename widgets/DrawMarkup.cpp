@@ -1,6 +1,6 @@
-#include "DrawMarkup.h"
+#include "widgets/DrawMarkup.h"
 
-#include "MarkupRenderer.h"
+#include "widgets/MarkupRenderer.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

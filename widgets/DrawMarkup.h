@@ -39,7 +39,7 @@
 // painter's state is left as it was. User-interface thread only (fonts).
 #pragma once
 
-#include "Colors.h"
+#include "widgets/Colors.h"
 
 #include <QFont>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "Drawing.h"
+#include "widgets/Drawing.h"
 
 #include <QPainter>
 

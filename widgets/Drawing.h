@@ -13,7 +13,7 @@
 // Rectangles exclude their right and bottom edges. User-interface thread.
 #pragma once
 
-#include "Colors.h"
+#include "widgets/Colors.h"
 
 #include <QRect>
 

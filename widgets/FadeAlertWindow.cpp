@@ -1,13 +1,13 @@
-#include "FadeAlertWindow.h"
+#include "widgets/FadeAlertWindow.h"
 
-#include "AlertLayout.h"
-#include "AlertStyles.h"
-#include "AlertWindow.h"
-#include "FadeThread.h"
-#include "SystemColors.h"
-#include "UiHandoff.h"
-#include "UserStore.h"
-#include "WindowOpacity.h"
+#include "platform/SystemColors.h"
+#include "platform/UserStore.h"
+#include "platform/WindowOpacity.h"
+#include "widgets/AlertLayout.h"
+#include "widgets/AlertStyles.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/FadeThread.h"
+#include "widgets/UiHandoff.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -30,8 +30,8 @@
 // must not destroy the component. User-interface thread only.
 #pragma once
 
-#include "AlertTypes.h"
-#include "MsgCollection.h"
+#include "widgets/AlertTypes.h"
+#include "widgets/MsgCollection.h"
 
 #include <QObject>
 #include <QPointer>

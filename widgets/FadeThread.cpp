@@ -1,6 +1,6 @@
-#include "FadeThread.h"
+#include "widgets/FadeThread.h"
 
-#include "UiHandoff.h"
+#include "widgets/UiHandoff.h"
 
 #include <chrono>
 

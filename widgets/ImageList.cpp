@@ -1,4 +1,4 @@
-#include "ImageList.h"
+#include "widgets/ImageList.h"
 
 #include <QPainter>
 

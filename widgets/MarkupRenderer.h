@@ -4,8 +4,8 @@
 // renderer; DrawMarkup.h is the interface.
 #pragma once
 
-#include "DrawMarkup.h"
-#include "MarkupText.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/MarkupText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "Drawing.h"
-#include "ImageList.h"
-#include "MarkupRenderer.h"
-#include "PictureContainer.h"
+#include "widgets/Drawing.h"
+#include "widgets/ImageList.h"
+#include "widgets/MarkupRenderer.h"
+#include "widgets/PictureContainer.h"
 
 // Interpretation of tags and pictures.
 

@@ -1,4 +1,4 @@
-#include "MarkupText.h"
+#include "widgets/MarkupText.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 // tags and their attributes. Pure functions on strings; any thread.
 #pragma once
 
-#include "Colors.h"
+#include "widgets/Colors.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "MsgCollection.h"
+#include "widgets/MsgCollection.h"
 
 #include <stdexcept>
 

@@ -16,7 +16,7 @@
 // User-interface thread only.
 #pragma once
 
-#include "Colors.h"
+#include "widgets/Colors.h"
 
 #include <QString>
 #include <QStringList>

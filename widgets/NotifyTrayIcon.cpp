@@ -1,4 +1,4 @@
-#include "NotifyTrayIcon.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QCursor>

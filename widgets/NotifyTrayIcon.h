@@ -30,7 +30,7 @@
 // it must be connected directly. User-interface thread only.
 #pragma once
 
-#include "TrayIconLogic.h"
+#include "widgets/TrayIconLogic.h"
 
 #include <QDeadlineTimer>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "UiHandoff.h"
+#include "widgets/UiHandoff.h"
 
 #include <QSocketNotifier>
 

@@ -1,7 +1,7 @@
-#include "ZefraWindowConfig.h"
+#include "widgets/ZefraWindowConfig.h"
 
-#include "DesktopStyle.h"
-#include "FadeAlertWindow.h"
+#include "platform/DesktopStyle.h"
+#include "widgets/FadeAlertWindow.h"
 
 namespace mz {
 

@@ -1,9 +1,9 @@
 // The cost of the about box's scrolling text: one step with its repaint,
 // which the user-interface thread pays every 60 ms, and the timer service's
 // wake-ups, which should match the firings rather than a millisecond poll.
-#include "ScrollText.h"
-#include "TimerService.h"
-#include "uFrmDlgAbout.h"
+#include "dialogs/ScrollText.h"
+#include "dialogs/TimerService.h"
+#include "dialogs/uFrmDlgAbout.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,9 @@
 // The costs the display tick and the options dialog pay in this library: a
 // random verse and its heading, a catalogue pick, and loading and saving the
 // settings (the save flushes the file to disk before it replaces the old one).
-#include "LibPBbl.h"
-#include "uPasajes.h"
-#include "uPrmApp.h"
+#include "scripture/LibPBbl.h"
+#include "scripture/uPasajes.h"
+#include "scripture/uPrmApp.h"
 
 #include <benchmark/benchmark.h>
 

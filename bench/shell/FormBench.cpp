@@ -3,11 +3,11 @@
 // auto size and Show, which measures and places the popup) for a single verse
 // and for ranges; and the processor time the program takes while it waits
 // for its next tick.
-#include "FadeAlertWindow.h"
-#include "ProgramDirs.h"
-#include "UserStore.h"
-#include "uFrmDlgOpcs.h"
-#include "uPrmApp.h"
+#include "platform/ProgramDirs.h"
+#include "platform/UserStore.h"
+#include "scripture/uPrmApp.h"
+#include "shell/uFrmDlgOpcs.h"
+#include "widgets/FadeAlertWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // the chapter), a whole long chapter, and a catalogue tick; plus the
 // composition alone for a verse and a range. The peak resident memory of the
 // process is reported with each.
-#include "DisplayTick.h"
-#include "PassageComposer.h"
-#include "XmlSqlDb.h"
+#include "shell/DisplayTick.h"
+#include "shell/PassageComposer.h"
+#include "sqlxml/XmlSqlDb.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Speed of the table engine on a table the shape and size of the verse table
 // (31,106 records, about 6 MB) and on a favourites table of 1,000 records,
 // next to a baseline that only reads the verse file line by line.
-#include "TableFile.h"
-#include "XmlSqlDb.h"
+#include "sqlxml/TableFile.h"
+#include "sqlxml/XmlSqlDb.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,10 +8,10 @@
 // the fade counter reports the process's processor time over the wall time.
 //
 // Run by hand: build/bench/widgets/bench_widgets (offscreen by default).
-#include "AlertWindow.h"
-#include "DrawMarkup.h"
-#include "FadeAlertWindow.h"
-#include "ImageList.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/FadeAlertWindow.h"
+#include "widgets/ImageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

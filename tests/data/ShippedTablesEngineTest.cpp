@@ -1,9 +1,9 @@
 // The shipped tables as the program reads them: through the engine, with the
 // statements the program issues, and every catalogue reference against the
 // verse table.
-#include "LibPBbl.h"
-#include "XmlSqlDb.h"
-#include "uPasajes.h"
+#include "scripture/LibPBbl.h"
+#include "scripture/uPasajes.h"
+#include "sqlxml/XmlSqlDb.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the table engine reads it, against the layout the program relies on: every
 // book's ID range and abbreviation, its chapters, the King James verse count of
 // every chapter (with the table's four extra verses) and a few known verses.
-#include "Win1252.h"
+#include "platform/Win1252.h"
 
 #include <gtest/gtest.h>
 

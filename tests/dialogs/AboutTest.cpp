@@ -1,8 +1,8 @@
-#include "Addresses.h"
-#include "FakeTimerClock.h"
-#include "ScrollText.h"
-#include "VersionInfo.h"
-#include "uFrmDlgAbout.h"
+#include "dialogs/ScrollText.h"
+#include "dialogs/VersionInfo.h"
+#include "dialogs/uFrmDlgAbout.h"
+#include "shell/Addresses.h"
+#include "tests/dialogs/FakeTimerClock.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // service's worker without timing assertions.
 #pragma once
 
-#include "TimerClock.h"
+#include "dialogs/TimerClock.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "ScrollText.h"
-#include "FakeTimerClock.h"
-#include "ScrollTextModel.h"
+#include "dialogs/ScrollText.h"
+#include "dialogs/ScrollTextModel.h"
+#include "tests/dialogs/FakeTimerClock.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 // The book selection's decisions, without a window: the choice, the column
 // layout, the group colours and the placement.
-#include "BookChoice.h"
-#include "LibPBbl.h"
-#include "SelLibroLayout.h"
+#include "dialogs/BookChoice.h"
+#include "dialogs/SelLibroLayout.h"
+#include "scripture/LibPBbl.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The book selection dialog on the offscreen platform: its design, and the
 // choices SelectBook returns when the user acts in the modal dialog.
-#include "DesktopStyle.h"
-#include "LibPBbl.h"
-#include "QtText.h"
-#include "SelLibroLayout.h"
-#include "uFrmDlgSelLibro.h"
+#include "dialogs/SelLibroLayout.h"
+#include "dialogs/uFrmDlgSelLibro.h"
+#include "platform/DesktopStyle.h"
+#include "platform/QtText.h"
+#include "scripture/LibPBbl.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
-#include "TimerService.h"
-#include "FakeTimerClock.h"
-#include "ServiceTimer.h"
-#include "TimerSchedule.h"
+#include "dialogs/TimerService.h"
+#include "dialogs/ServiceTimer.h"
+#include "dialogs/TimerSchedule.h"
+#include "tests/dialogs/FakeTimerClock.h"
 
 #include <QCoreApplication>
 #include <QThread>

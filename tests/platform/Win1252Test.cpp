@@ -1,5 +1,5 @@
-#include "Win1252.h"
-#include "QtText.h"
+#include "platform/Win1252.h"
+#include "platform/QtText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Brkapart.h"
+#include "scripture/Brkapart.h"
 
 #include <gtest/gtest.h>
 

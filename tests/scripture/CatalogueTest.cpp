@@ -1,11 +1,11 @@
 // Checks of the five compiled catalogues: the title runs and counts, the
 // examples that must be there, and the form of every reference against the
 // book table and the verses of each chapter.
-#include "CatalogueTitles.h"
-#include "LibPBbl.h"
-#include "VerseCounts.h"
-#include "Win1252.h"
-#include "uPasajes.h"
+#include "platform/Win1252.h"
+#include "scripture/LibPBbl.h"
+#include "scripture/uPasajes.h"
+#include "tests/scripture/CatalogueTitles.h"
+#include "tests/scripture/VerseCounts.h"
 
 #include <gtest/gtest.h>
 

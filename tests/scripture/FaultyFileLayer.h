@@ -3,7 +3,7 @@
 // given, like a disk that fills up in the middle of the file.
 #pragma once
 
-#include "FileLayer.h"
+#include "scripture/FileLayer.h"
 
 #include <cerrno>
 

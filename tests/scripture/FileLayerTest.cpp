@@ -1,6 +1,6 @@
-#include "FileLayer.h"
-#include "FaultyFileLayer.h"
-#include "TempDir.h"
+#include "scripture/FileLayer.h"
+#include "tests/scripture/FaultyFileLayer.h"
+#include "tests/scripture/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "IniList.h"
-#include "FaultyFileLayer.h"
-#include "TempDir.h"
+#include "scripture/IniList.h"
+#include "tests/scripture/FaultyFileLayer.h"
+#include "tests/scripture/TempDir.h"
 
 #include <gtest/gtest.h>
 

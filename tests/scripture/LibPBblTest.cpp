@@ -1,5 +1,5 @@
-#include "LibPBbl.h"
-#include "Win1252.h"
+#include "scripture/LibPBbl.h"
+#include "platform/Win1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "PasajesSource.h"
-#include "uPasajes.h"
+#include "scripture/PasajesSource.h"
+#include "scripture/uPasajes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "FaultyFileLayer.h"
-#include "TempDir.h"
-#include "Win1252.h"
-#include "uPrmApp.h"
+#include "platform/Win1252.h"
+#include "scripture/uPrmApp.h"
+#include "tests/scripture/FaultyFileLayer.h"
+#include "tests/scripture/TempDir.h"
 
 #include <gtest/gtest.h>
 

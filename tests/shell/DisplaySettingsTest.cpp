@@ -1,5 +1,5 @@
-#include "DisplaySettings.h"
-#include "ShellFixtures.h"
+#include "shell/DisplaySettings.h"
+#include "tests/shell/ShellFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "DisplayState.h"
-#include "ShellFixtures.h"
+#include "shell/DisplayState.h"
+#include "tests/shell/ShellFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "DisplayTick.h"
-#include "LibPBbl.h"
-#include "PassageComposer.h"
-#include "ShellFixtures.h"
-#include "XmlSqlDb.h"
+#include "shell/DisplayTick.h"
+#include "scripture/LibPBbl.h"
+#include "shell/PassageComposer.h"
+#include "sqlxml/XmlSqlDb.h"
+#include "tests/shell/ShellFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -4,14 +4,14 @@
 // the error box, the question box and the link opener replaced by recorders.
 #pragma once
 
-#include "ErrorBox.h"
-#include "FadeAlertWindow.h"
-#include "LinkOpener.h"
-#include "QuestionBox.h"
-#include "ShellFixtures.h"
-#include "UserStore.h"
-#include "uFrmDlgOpcs.h"
-#include "uPrmApp.h"
+#include "platform/ErrorBox.h"
+#include "platform/LinkOpener.h"
+#include "platform/QuestionBox.h"
+#include "platform/UserStore.h"
+#include "scripture/uPrmApp.h"
+#include "shell/uFrmDlgOpcs.h"
+#include "tests/shell/ShellFixtures.h"
+#include "widgets/FadeAlertWindow.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

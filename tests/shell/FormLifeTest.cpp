@@ -1,14 +1,14 @@
 // The controller's life: start, the failure to read the settings, applying
 // the settings to the alert window, the display timer's states and exit.
-#include "FormFixture.h"
+#include "tests/shell/FormFixture.h"
 
-#include "AlertWindow.h"
-#include "DisplayState.h"
-#include "FadeAlertWindow.h"
-#include "NotifyTrayIcon.h"
-#include "PagDesplegado.h"
-#include "QtText.h"
-#include "TrayMenu.h"
+#include "platform/QtText.h"
+#include "shell/DisplayState.h"
+#include "shell/PagDesplegado.h"
+#include "shell/TrayMenu.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/FadeAlertWindow.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,14 +1,14 @@
 // The tray menu: its items and look, and what each command does.
-#include "FormFixture.h"
+#include "tests/shell/FormFixture.h"
 
-#include "Addresses.h"
-#include "AlertWindow.h"
-#include "FadeAlertWindow.h"
-#include "LinkLabel.h"
-#include "OfficeMenuStyle.h"
-#include "SystemColors.h"
-#include "TrayMenu.h"
-#include "uFrmDlgAbout.h"
+#include "dialogs/uFrmDlgAbout.h"
+#include "platform/SystemColors.h"
+#include "shell/Addresses.h"
+#include "shell/LinkLabel.h"
+#include "shell/OfficeMenuStyle.h"
+#include "shell/TrayMenu.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/FadeAlertWindow.h"
 
 #include <QAction>
 #include <QApplication>

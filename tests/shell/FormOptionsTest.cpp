@@ -1,15 +1,15 @@
 // The options window: filling the pages, "Predeterminado", "Aceptar" and the
 // settings file it writes, the icon menu, the book chooser and the spin boxes.
-#include "FormFixture.h"
+#include "tests/shell/FormFixture.h"
 
-#include "FadeAlertWindow.h"
-#include "LinkLabel.h"
-#include "NotifyTrayIcon.h"
-#include "PagDesplegado.h"
-#include "SliderSpinBox.h"
-#include "TabApariencia.h"
-#include "TrayMenu.h"
-#include "uFrmDlgSelLibro.h"
+#include "dialogs/uFrmDlgSelLibro.h"
+#include "shell/LinkLabel.h"
+#include "shell/PagDesplegado.h"
+#include "shell/SliderSpinBox.h"
+#include "shell/TabApariencia.h"
+#include "shell/TrayMenu.h"
+#include "widgets/FadeAlertWindow.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QApplication>

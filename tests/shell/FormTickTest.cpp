@@ -1,13 +1,13 @@
 // The display tick as the form runs it: the source the radio group selects,
 // message 0 of the alert window, its auto size, the favourites, and failures.
-#include "FormFixture.h"
+#include "tests/shell/FormFixture.h"
 
-#include "AlertWindow.h"
-#include "FadeAlertWindow.h"
-#include "LibPBbl.h"
-#include "PagDesplegado.h"
-#include "QtText.h"
-#include "uPasajes.h"
+#include "platform/QtText.h"
+#include "scripture/LibPBbl.h"
+#include "scripture/uPasajes.h"
+#include "shell/PagDesplegado.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/FadeAlertWindow.h"
 
 #include <QRadioButton>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "LinkLabel.h"
-#include "Addresses.h"
-#include "ErrorBox.h"
-#include "LinkOpener.h"
+#include "shell/LinkLabel.h"
+#include "platform/ErrorBox.h"
+#include "platform/LinkOpener.h"
+#include "shell/Addresses.h"
 
 #include <QAction>
 #include <QCoreApplication>

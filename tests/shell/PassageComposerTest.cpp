@@ -1,6 +1,6 @@
-#include "PassageComposer.h"
-#include "ShellFixtures.h"
-#include "XmlSqlDb.h"
+#include "shell/PassageComposer.h"
+#include "sqlxml/XmlSqlDb.h"
+#include "tests/shell/ShellFixtures.h"
 
 #include <gtest/gtest.h>
 

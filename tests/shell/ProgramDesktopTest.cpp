@@ -4,7 +4,7 @@
 // passage fades in at the lower right of the work area; blocking through the
 // tray menu stops the passages; "Terminar" ends the program cleanly and the
 // alert window's position is in the per-user store.
-#include "XDesktop.h"
+#include "tests/XDesktop.h"
 
 #include <QDir>
 #include <QFile>

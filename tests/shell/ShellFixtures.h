@@ -2,7 +2,7 @@
 // the shipped verse table, for the shell's logic tests.
 #pragma once
 
-#include "Win1252.h"
+#include "platform/Win1252.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "Eval.h"
+#include "sqlxml/Eval.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Fixtures.h"
-#include "XmlSqlDb.h"
+#include "sqlxml/XmlSqlDb.h"
+#include "tests/sqlxml/Fixtures.h"
 
 #include <gtest/gtest.h>
 

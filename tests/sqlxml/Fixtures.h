@@ -1,8 +1,8 @@
 // Small tables shared by the engine tests.
 #pragma once
 
-#include "StrGrid.h"
-#include "TestDir.h"
+#include "sqlxml/StrGrid.h"
+#include "tests/sqlxml/TestDir.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // A child process rewrites a table over and over and is killed at random
 // moments; every time, the next statement must find either the old or the
 // new table in full, never a mixture or a truncated file.
-#include "Fixtures.h"
-#include "XmlSqlDb.h"
+#include "sqlxml/XmlSqlDb.h"
+#include "tests/sqlxml/Fixtures.h"
 
 #include <gtest/gtest.h>
 

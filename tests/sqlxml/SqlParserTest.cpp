@@ -1,4 +1,4 @@
-#include "SqlParser.h"
+#include "sqlxml/SqlParser.h"
 
 #include <gtest/gtest.h>
 

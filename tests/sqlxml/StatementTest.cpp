@@ -1,4 +1,4 @@
-#include "Fixtures.h"
+#include "tests/sqlxml/Fixtures.h"
 
 #include <gtest/gtest.h>
 

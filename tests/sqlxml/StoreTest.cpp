@@ -1,7 +1,7 @@
-#include "AwkLine.h"
-#include "LogFile.h"
-#include "StrGrid.h"
-#include "TestDir.h"
+#include "sqlxml/AwkLine.h"
+#include "sqlxml/LogFile.h"
+#include "sqlxml/StrGrid.h"
+#include "tests/sqlxml/TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The xmlsql tool as users run it: output, conversions and exit status.
-#include "TestDir.h"
+#include "tests/sqlxml/TestDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "AlertWindow.h"
-#include "AlertLayout.h"
-#include "DrawMarkup.h"
-#include "Drawing.h"
-#include "ImageList.h"
-#include "WidgetTestSupport.h"
+#include "widgets/AlertWindow.h"
+#include "tests/widgets/WidgetTestSupport.h"
+#include "widgets/AlertLayout.h"
+#include "widgets/DrawMarkup.h"
+#include "widgets/Drawing.h"
+#include "widgets/ImageList.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
-#include "DrawMarkup.h"
-#include "ImageList.h"
-#include "MarkupText.h"
-#include "PictureContainer.h"
-#include "WidgetTestSupport.h"
+#include "widgets/DrawMarkup.h"
+#include "tests/widgets/WidgetTestSupport.h"
+#include "widgets/ImageList.h"
+#include "widgets/MarkupText.h"
+#include "widgets/PictureContainer.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "FadeAlertWindow.h"
-#include "AlertLayout.h"
-#include "AlertStyles.h"
-#include "AlertWindow.h"
-#include "FadeThread.h"
-#include "ImageList.h"
-#include "UserStore.h"
-#include "WidgetTestSupport.h"
+#include "widgets/FadeAlertWindow.h"
+#include "platform/UserStore.h"
+#include "tests/widgets/WidgetTestSupport.h"
+#include "widgets/AlertLayout.h"
+#include "widgets/AlertStyles.h"
+#include "widgets/AlertWindow.h"
+#include "widgets/FadeThread.h"
+#include "widgets/ImageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

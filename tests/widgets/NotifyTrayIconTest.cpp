@@ -1,7 +1,7 @@
 // The tray icon component under the offscreen platform: no tray host is
 // there, so these drive the desktop object's activations by hand and look at
 // what reaches it and the main form.
-#include "NotifyTrayIcon.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QApplication>

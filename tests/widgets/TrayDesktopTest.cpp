@@ -2,7 +2,7 @@
 // display, trayer as the tray host and the tray_probe program, drives the
 // mouse with xdotool, reads the probe's reports and the window tree, and
 // stops everything it started. The children die with the test if it dies.
-#include "XDesktop.h"
+#include "tests/XDesktop.h"
 
 #include <gtest/gtest.h>
 

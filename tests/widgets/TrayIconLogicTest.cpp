@@ -1,4 +1,4 @@
-#include "TrayIconLogic.h"
+#include "widgets/TrayIconLogic.h"
 
 #include <gtest/gtest.h>
 

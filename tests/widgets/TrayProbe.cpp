@@ -10,7 +10,7 @@
 //           no-left-popup | quit
 // With the argument --balloon-at-start the probe shows a balloon right after
 // its icon is put into the tray, as the program greets the user at start.
-#include "NotifyTrayIcon.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QAction>
 #include <QApplication>

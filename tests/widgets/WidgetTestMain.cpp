@@ -1,7 +1,7 @@
 // Test entry point for the widget tests: a QApplication on the platform the
 // environment names (offscreen under ctest) with DejaVu Sans loaded from its
 // files, so that measurements hold on any machine.
-#include "WidgetTestSupport.h"
+#include "tests/widgets/WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
-#include "AlertDemo.h"
+#include "tools/alertdemo/AlertDemo.h"
 
-#include "ZefraWindowConfig.h"
+#include "widgets/ZefraWindowConfig.h"
 
-#include "AlertWindow.h"
+#include "widgets/AlertWindow.h"
 
 #include <QPainter>
 

@@ -9,9 +9,9 @@
 // User-interface thread only.
 #pragma once
 
-#include "AlertTypes.h"
-#include "FadeAlertWindow.h"
-#include "ImageList.h"
+#include "widgets/AlertTypes.h"
+#include "widgets/FadeAlertWindow.h"
+#include "widgets/ImageList.h"
 
 #include <QObject>
 #include <QTimer>

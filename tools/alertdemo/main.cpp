@@ -1,7 +1,7 @@
 // alertdemo: shows a sample passage in the alert window as the program
 // configures it, in any of the ten styles and six positions.
-#include "AlertDemo.h"
-#include "NotifyTrayIcon.h"
+#include "tools/alertdemo/AlertDemo.h"
+#include "widgets/NotifyTrayIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

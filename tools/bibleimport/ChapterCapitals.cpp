@@ -1,6 +1,6 @@
-#include "ChapterCapitals.h"
+#include "tools/bibleimport/ChapterCapitals.h"
 
-#include "Unicode.h"
+#include "tools/bibleimport/Unicode.h"
 
 #include <vector>
 

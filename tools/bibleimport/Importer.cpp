@@ -1,11 +1,11 @@
-#include "Importer.h"
+#include "tools/bibleimport/Importer.h"
 
-#include "ChapterCapitals.h"
-#include "Layout.h"
-#include "Numbering.h"
-#include "Renumber.h"
-#include "SwordLibrary.h"
-#include "VerseTable.h"
+#include "tools/bibleimport/ChapterCapitals.h"
+#include "tools/bibleimport/Layout.h"
+#include "tools/bibleimport/Numbering.h"
+#include "tools/bibleimport/Renumber.h"
+#include "tools/bibleimport/SwordLibrary.h"
+#include "tools/bibleimport/VerseTable.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "Layout.h"
+#include "tools/bibleimport/Layout.h"
 
-#include "LibPBbl.h"
-#include "Win1252.h"
+#include "platform/Win1252.h"
+#include "scripture/LibPBbl.h"
 
 #include <numeric>
 

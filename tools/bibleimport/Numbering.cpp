@@ -1,4 +1,4 @@
-#include "Numbering.h"
+#include "tools/bibleimport/Numbering.h"
 
 #include <cctype>
 #include <charconv>

@@ -28,7 +28,7 @@
 // Plain values; any thread may use a const one.
 #pragma once
 
-#include "Layout.h"
+#include "tools/bibleimport/Layout.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "PlainText.h"
+#include "tools/bibleimport/PlainText.h"
 
-#include "Unicode.h"
+#include "tools/bibleimport/Unicode.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Renumber.h"
+#include "tools/bibleimport/Renumber.h"
 
-#include "Unicode.h"
+#include "tools/bibleimport/Unicode.h"
 
 #include <map>
 #include <optional>

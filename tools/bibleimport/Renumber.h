@@ -17,8 +17,8 @@
 // Plain functions; any thread may call them.
 #pragma once
 
-#include "Layout.h"
-#include "Numbering.h"
+#include "tools/bibleimport/Layout.h"
+#include "tools/bibleimport/Numbering.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "SwordLibrary.h"
+#include "tools/bibleimport/SwordLibrary.h"
 
-#include "PlainText.h"
-#include "Win1252.h"
+#include "platform/Win1252.h"
+#include "tools/bibleimport/PlainText.h"
 
 #include <swlog.h>
 #include <swmgr.h>

@@ -12,8 +12,8 @@
 // One object per import, used from one thread; it owns the SWORD manager.
 #pragma once
 
-#include "Layout.h"
-#include "Renumber.h"
+#include "tools/bibleimport/Layout.h"
+#include "tools/bibleimport/Renumber.h"
 
 #include <functional>
 #include <memory>

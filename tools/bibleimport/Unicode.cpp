@@ -1,6 +1,6 @@
-#include "Unicode.h"
+#include "tools/bibleimport/Unicode.h"
 
-#include "Win1252.h"
+#include "platform/Win1252.h"
 
 namespace mz::bibleimport {
 

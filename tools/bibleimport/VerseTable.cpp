@@ -1,7 +1,7 @@
-#include "VerseTable.h"
+#include "tools/bibleimport/VerseTable.h"
 
-#include "Unicode.h"
-#include "Win1252.h"
+#include "platform/Win1252.h"
+#include "tools/bibleimport/Unicode.h"
 
 #include <cstdio>
 

@@ -24,8 +24,8 @@
 // Plain functions; any thread may call them.
 #pragma once
 
-#include "Layout.h"
-#include "Renumber.h"
+#include "tools/bibleimport/Layout.h"
+#include "tools/bibleimport/Renumber.h"
 
 #include <optional>
 #include <string>

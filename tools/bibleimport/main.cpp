@@ -1,6 +1,6 @@
 // bibleimport: writes the program's verse table from an installed SWORD Bible
 // module. See Importer.h.
-#include "Importer.h"
+#include "tools/bibleimport/Importer.h"
 
 #include <iostream>
 #include <unistd.h>

@@ -9,8 +9,8 @@
 // Exit status: 0 for a result; 1 when the result is the single field "Result"
 // holding an error, or when the statement gave no result at all; 2 for a
 // usage error or a DIR that is not a directory.
-#include "Win1252.h"
-#include "XmlSqlDb.h"
+#include "platform/Win1252.h"
+#include "sqlxml/XmlSqlDb.h"
 
 #include <clocale>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "ChapterCapitals.h"
+#include "tools/bibleimport/ChapterCapitals.h"
 
 #include <gtest/gtest.h>
 

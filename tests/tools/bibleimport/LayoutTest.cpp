@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "tools/bibleimport/Layout.h"
 
 #include <gtest/gtest.h>
 

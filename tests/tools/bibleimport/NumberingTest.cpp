@@ -1,4 +1,4 @@
-#include "Numbering.h"
+#include "tools/bibleimport/Numbering.h"
 
 #include <gtest/gtest.h>
 

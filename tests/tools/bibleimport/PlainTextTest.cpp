@@ -1,4 +1,4 @@
-#include "PlainText.h"
+#include "tools/bibleimport/PlainText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Renumber.h"
+#include "tools/bibleimport/Renumber.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "VerseTable.h"
+#include "tools/bibleimport/VerseTable.h"
 
 #include <gtest/gtest.h>
 
